@@ -1,0 +1,3 @@
+#include "trazellog.h"
+
+Q_LOGGING_CATEGORY(lcTrazel, "trazel", QtWarningMsg)
