@@ -79,4 +79,12 @@ std::size_t parse(std::string_view text, int& value)
     return parseNumber(text, value);
 }
 
+std::size_t skipBlanks(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    return i;
+}
+
 }  // namespace numbers

@@ -22,6 +22,10 @@ std::string integer(int v);
 std::size_t parse(std::string_view text, double& value);
 std::size_t parse(std::string_view text, int& value);
 
+// As scanf's white-space directive: the number of blank characters (space,
+// tab, line ends, vertical tab, form feed) at the start of text.
+std::size_t skipBlanks(std::string_view text);
+
 }  // namespace numbers
 
 #endif  // TRAZEL_NUMBERS_H

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the dependencies, builds everything and runs every test: once in
 # an optimised build that treats warnings as errors, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer; then fuzzes the file
+# readers for a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,3 +20,16 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTOREL_WERROR=ON 
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+# The file readers under libFuzzer (clang, ASan + UBSan), 30 s each, on a
+# scratch copy of the seed corpus so that the repository's stays as it is.
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DVANTOREL_FUZZ=ON -DVANTOREL_SANITIZE=ON -DVANTOREL_BENCHMARKS=OFF
+cmake --build build-fuzz -j "$jobs" --target load_fuzzer loadcross_fuzzer
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+for fuzzer in load loadcross; do
+  cp -r "tests/fuzz/corpus/$fuzzer" "$corpus/$fuzzer"
+  "build-fuzz/bin/${fuzzer}_fuzzer" -max_total_time=30 -timeout=10 -rss_limit_mb=2048 \
+    -dict="tests/fuzz/$fuzzer.dict" -artifact_prefix=build-fuzz/ "$corpus/$fuzzer"
+done
