@@ -1,0 +1,4 @@
+#include "globals.h"
+
+RoadSet theRoad;
+MainWindow* theMainWindow = nullptr;

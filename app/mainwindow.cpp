@@ -1,0 +1,405 @@
+#include "mainwindow.h"
+
+#include "globals.h"
+#include "idataimporter.h"
+#include "importerloader.h"
+#include "messages.h"
+#include "tools/aboutdialog.h"
+#include "ui_mainwindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+const char* const kImporterDirectory = "importers";
+const char* const kRoadFilter = QT_TRANSLATE_NOOP("MainWindow", "Road Files (*.rod)");
+
+// The road with the library's version statics, so that a refused or failed
+// open or import can put everything back as it was.
+class RoadSnapshot
+{
+public:
+    RoadSnapshot() : road_(theRoad), fileVer_(RoadSet::fileVer), ver_(RoadSet::Ver) {}
+
+    void restore() const
+    {
+        theRoad = road_;
+        RoadSet::fileVer = fileVer_;
+        RoadSet::Ver = ver_;
+    }
+
+private:
+    RoadSet road_;
+    int fileVer_;
+    RoadSet::Version ver_;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWindowClass)
+{
+    Q_INIT_RESOURCE(vantorel);
+    ui->setupUi(this);
+    showPage(kPlanView);
+    updateTitle();
+    for (SurveyView* view :
+         {static_cast<SurveyView*>(ui->horizonView), static_cast<SurveyView*>(ui->verticalView),
+          static_cast<SurveyView*>(ui->sectionView)})
+        connect(view, &SurveyView::coordinateChanged, this, &MainWindow::showCoordinate);
+    loadImporters();
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+void MainWindow::loadImporters()
+{
+    ui->actionImport->setVisible(false);
+    const QString directory =
+        QCoreApplication::applicationDirPath() + QLatin1Char('/') + kImporterDirectory;
+    // Each importer's entry goes above the previous one's, the first above Export.
+    QAction* insertBefore = ui->actionExport;
+    for (IDataImporter* importer : ::loadImporters(directory)) {
+        const QString name = importer->name();
+        importers_.insert(name, importer);
+        importerFilters_.append(importer->fileFilters());
+        auto* action = new QAction(name, this);
+        ui->menuFunction->insertAction(insertBefore, action);
+        insertBefore = action;
+        connect(action, &QAction::triggered, this, [this, name] { onImport(name); });
+    }
+    ui->actionImport->setEnabled(!importers_.isEmpty());
+}
+
+void MainWindow::showPage(int index)
+{
+    ui->actionHorizonView->setChecked(index == kPlanView);
+    ui->actionVerticalView->setChecked(index == kProfileView);
+    ui->actionSectionView->setChecked(index == kSectionView);
+    ui->stackedWidget->setCurrentIndex(index);
+}
+
+SurveyView* MainWindow::currentView() const
+{
+    switch (ui->stackedWidget->currentIndex()) {
+    case kPlanView:
+        return ui->horizonView;
+    case kProfileView:
+        return ui->verticalView;
+    case kSectionView:
+        return ui->sectionView;
+    default:
+        return nullptr;
+    }
+}
+
+void MainWindow::refreshView(int index)
+{
+    switch (index) {
+    case kPlanView:
+        ui->horizonView->refresh();
+        break;
+    case kProfileView:
+        ui->verticalView->refresh();
+        break;
+    case kSectionView:
+        ui->sectionView->refresh();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::setSectionLeftTemplate(const std::string& name)
+{
+    ui->sectionView->setLeftTemplate(name);
+}
+
+void MainWindow::setSectionRightTemplate(const std::string& name)
+{
+    ui->sectionView->setRightTemplate(name);
+}
+
+void MainWindow::showCoordinate(double a, double b)
+{
+    ui->statusBar->showMessage(QString("%1, %2").arg(a).arg(b));
+}
+
+void MainWindow::updateTitle()
+{
+    // The path is stored as the file system's 8-bit name, so it is read back
+    // the same way.
+    setWindowTitle(QString("Vantorel %1").arg(QString::fromLocal8Bit(theRoad.FilePath())));
+}
+
+void MainWindow::openDialog(QDialog* dialog)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+bool MainWindow::maybeSave()
+{
+    if (!theRoad.IsModified())
+        return true;
+    const QMessageBox::StandardButton answer = QMessageBox::warning(
+        this, tr("info"), tr("The road has been modified.\nDo you want to save your changes?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::NoButton);
+    if (answer == QMessageBox::Discard)
+        return true;
+    if (answer != QMessageBox::Save)
+        return false;
+    return saveOtherVersionOrCurrent();
+}
+
+bool MainWindow::askSaveAsForOtherVersion()
+{
+    QMessageBox box(QMessageBox::Information, tr("info"),
+                    tr("Current file was created by an older software version, please\n"
+                       "press 'Save As' to choose a new file name or 'Save' to overwrite\n"
+                       "the origenal file"),
+                    QMessageBox::NoButton, this);
+    QPushButton* saveAsButton = box.addButton(tr("Save As"), QMessageBox::AcceptRole);
+    box.addButton(tr("Save"), QMessageBox::RejectRole);
+    box.exec();
+    return box.clickedButton() == saveAsButton;
+}
+
+// The Save command: files from another version are saved only after the
+// version question.
+bool MainWindow::saveOtherVersionOrCurrent()
+{
+    if (RoadSet::Ver == RoadSet::VerOlder || RoadSet::Ver == RoadSet::VerNewer) {
+        if (askSaveAsForOtherVersion()) {
+            const bool saved = saveAs();
+            if (saved)
+                updateTitle();
+            return saved;
+        }
+    }
+    return save();
+}
+
+bool MainWindow::save()
+{
+    if (theRoad.Save(std::string())) {
+        messages::information(this, tr("info"), tr("save road successfully"));
+        updateTitle();
+        return true;
+    }
+    if (!saveAs())
+        return false;
+    updateTitle();
+    return true;
+}
+
+bool MainWindow::saveAs()
+{
+    const QString name =
+        QFileDialog::getSaveFileName(this, tr("Save Road"), QString(), tr(kRoadFilter));
+    if (name.isEmpty())
+        return false;
+    if (!theRoad.Save(name.toLocal8Bit().toStdString())) {
+        messages::information(this, tr("info"), tr("save road failed"));
+        return false;
+    }
+    messages::information(this, tr("info"), tr("save road successfully"));
+    return true;
+}
+
+void MainWindow::on_actionNew_triggered()
+{
+    if (!maybeSave())
+        return;
+    theRoad.NewRoad();
+    ui->horizonView->refresh();
+    ui->verticalView->refresh();
+    ui->sectionView->setLeftTemplate(std::string());
+    ui->sectionView->setRightTemplate(std::string());
+    ui->sectionView->refresh();
+    updateTitle();
+}
+
+void MainWindow::on_actionOpen_triggered()
+{
+    if (!maybeSave())
+        return;
+    const QString name = QFileDialog::getOpenFileName(this, tr("Open Road"), lastOpenDirectory_,
+                                                      tr(kRoadFilter));
+    if (name.isEmpty())
+        return;
+
+    // A failed or refused open leaves the road, its path, its modified flag
+    // and the version state exactly as they were.
+    const RoadSnapshot before;
+    if (!theRoad.Load(name.toLocal8Bit().toStdString())) {
+        before.restore();
+        messages::information(nullptr, tr("information"), tr("Open road failed."));
+        return;
+    }
+    RoadSet::Ver = RoadSet::VerCurrent;
+    if (RoadSet::fileVer != RoadSet::currVer) {
+        const bool newer = RoadSet::fileVer > RoadSet::currVer;
+        const QString question =
+            newer ? tr("You're opening a newer road file with a software of\nan older version\n"
+                       "If you insist to continue, some advantages included\nin the file may be "
+                       "lost and some calculating errors\nmay ocurre.\nPress 'Yes' to continue "
+                       "or 'No' to cancel\n")
+                  : tr("You're opening an older road file.\nIf you save this file later, this "
+                       "software may append\nsome new properties into the file, which may be "
+                       "not\nsupported by software of older version\nPress 'Yes' to continue or "
+                       "'No' to cancel\n");
+        if (!messages::askYesNo(nullptr, tr("warning"), question)) {
+            before.restore();
+            return;
+        }
+        RoadSet::Ver = newer ? RoadSet::VerNewer : RoadSet::VerOlder;
+    }
+    ui->horizonView->refresh();
+    ui->verticalView->refresh();
+    messages::information(nullptr, tr("information"), tr("Open road successfully."));
+    updateTitle();
+    lastOpenDirectory_ = QFileInfo(name).absolutePath();
+}
+
+void MainWindow::on_actionSave_triggered()
+{
+    saveOtherVersionOrCurrent();
+}
+
+void MainWindow::on_actionSaveAs_triggered()
+{
+    if (saveAs())
+        updateTitle();
+}
+
+void MainWindow::on_actionQuit_triggered()
+{
+    close();
+}
+
+void MainWindow::onImport(const QString& name)
+{
+    if (importers_.isEmpty()) {
+        messages::warning(this, tr("No Importer"), tr("No Importer Found!"));
+        return;
+    }
+    if (!theRoad.isHorizonEmpty() &&
+        !messages::askYesNo(this, tr("Road Has Data"),
+                            tr("Current road already has data, continue to replace current?"),
+                            QMessageBox::No))
+        return;
+    IDataImporter* importer = importers_.value(name);
+    if (!importer)
+        return;
+    const QString filter =
+        importer->fileFilters() + ";;" + tr("All Files") + QStringLiteral("( *.* )");
+    const QString file =
+        QFileDialog::getOpenFileName(this, importer->name(), lastImportDirectory_, filter);
+    if (file.isEmpty())
+        return;
+
+    // An importer that fails part-way must not leave a half-replaced road.
+    const RoadSnapshot before;
+    if (importer->import(&theRoad, &file)) {
+        lastImportDirectory_ = QFileInfo(file).absolutePath();
+    } else {
+        before.restore();
+        messages::critical(this, tr("Import Failed"), tr("Import Road Failed"));
+    }
+    emit dataLoaded(importer->type());
+    ui->horizonView->refresh();
+    ui->verticalView->refresh();
+}
+
+void MainWindow::on_actionHorizon_triggered()
+{
+    showPage(kPlanView);
+}
+
+void MainWindow::on_actionVertical_triggered()
+{
+    showPage(kProfileView);
+}
+
+void MainWindow::on_actionSection_triggered()
+{
+    if (theRoad.NumberOfTemplates() == 0) {
+        messages::warning(this, tr("warning"), tr("there is no templates to create section!"));
+        return;
+    }
+    showPage(kSectionView);
+}
+
+void MainWindow::on_actionTemplate_triggered() {}
+
+void MainWindow::on_actionCal_triggered() {}
+
+void MainWindow::on_actionExport_triggered() {}
+
+void MainWindow::on_actionEnum_Pt_triggered() {}
+
+void MainWindow::on_actionAbout_triggered()
+{
+    openDialog(new AboutDialog(this));
+}
+
+void MainWindow::on_actionHorizonView_triggered()
+{
+    showPage(kPlanView);
+}
+
+void MainWindow::on_actionVerticalView_triggered()
+{
+    showPage(kProfileView);
+}
+
+void MainWindow::on_actionSectionView_triggered()
+{
+    showPage(kSectionView);
+}
+
+void MainWindow::on_actionZoomIn_triggered()
+{
+    if (SurveyView* view = currentView())
+        view->setZoomInMode();
+}
+
+void MainWindow::on_actionZoomOut_triggered()
+{
+    if (SurveyView* view = currentView())
+        view->setZoomOutMode();
+}
+
+void MainWindow::on_actionMove_triggered()
+{
+    if (SurveyView* view = currentView())
+        view->setMoveMode();
+}
+
+void MainWindow::on_actionSelect_triggered()
+{
+    if (SurveyView* view = currentView())
+        view->setSelectMode();
+}
+
+void MainWindow::on_actionInfo_triggered()
+{
+    if (SurveyView* view = currentView())
+        view->toggleInfo();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (maybeSave())
+        event->accept();
+    else
+        event->ignore();
+}

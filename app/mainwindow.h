@@ -1,0 +1,95 @@
+#ifndef VANTOREL_MAINWINDOW_H
+#define VANTOREL_MAINWINDOW_H
+
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+
+#include <string>
+
+class IDataImporter;
+class SurveyView;
+
+namespace Ui {
+class MainWindowClass;
+}
+
+// The program's one top-level window: menus, tool bar, the three views, the
+// file commands on theRoad and the importer plug-ins found beside the program.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kPlanView = 0;
+    static constexpr int kProfileView = 1;
+    static constexpr int kSectionView = 2;
+
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Rebuilds the drawing on page `index` (0 plan, 1 profile, 2 cross-section).
+    void refreshView(int index);
+    void setSectionLeftTemplate(const std::string& name);
+    void setSectionRightTemplate(const std::string& name);
+    void showCoordinate(double a, double b);
+
+    // The importers found at start-up, keyed by name, and their filters.
+    const QHash<QString, IDataImporter*>& importers() const { return importers_; }
+    const QStringList& importerFilters() const { return importerFilters_; }
+
+    bool save();
+    bool saveAs();
+
+signals:
+    void dataLoaded(int type);
+
+public slots:
+    void onImport(const QString& name);
+
+private slots:
+    void on_actionNew_triggered();
+    void on_actionOpen_triggered();
+    void on_actionSave_triggered();
+    void on_actionSaveAs_triggered();
+    void on_actionQuit_triggered();
+    void on_actionHorizon_triggered();
+    void on_actionVertical_triggered();
+    void on_actionSection_triggered();
+    void on_actionTemplate_triggered();
+    void on_actionCal_triggered();
+    void on_actionExport_triggered();
+    void on_actionEnum_Pt_triggered();
+    void on_actionAbout_triggered();
+    void on_actionHorizonView_triggered();
+    void on_actionVerticalView_triggered();
+    void on_actionSectionView_triggered();
+    void on_actionZoomIn_triggered();
+    void on_actionZoomOut_triggered();
+    void on_actionMove_triggered();
+    void on_actionSelect_triggered();
+    void on_actionInfo_triggered();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void loadImporters();
+    void showPage(int index);
+    SurveyView* currentView() const;
+    void updateTitle();
+    bool maybeSave();
+    // Asks whether to save an older or newer file under a new name; true for "Save As".
+    bool askSaveAsForOtherVersion();
+    bool saveOtherVersionOrCurrent();
+    // Shows a dialog made for this window and deletes it when it closes.
+    void openDialog(QDialog* dialog);
+
+    Ui::MainWindowClass* ui;
+    QHash<QString, IDataImporter*> importers_;
+    QStringList importerFilters_;
+    QString lastOpenDirectory_;
+    QString lastImportDirectory_;
+};
+
+#endif  // VANTOREL_MAINWINDOW_H

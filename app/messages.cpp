@@ -1,0 +1,27 @@
+#include "messages.h"
+
+namespace messages {
+
+void warning(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+}
+
+void information(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox::information(parent, title, text, QMessageBox::Ok);
+}
+
+void critical(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox::critical(parent, title, text, QMessageBox::Ok);
+}
+
+bool askYesNo(QWidget* parent, const QString& title, const QString& text,
+              QMessageBox::StandardButton defaultButton)
+{
+    return QMessageBox::warning(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                defaultButton) == QMessageBox::Yes;
+}
+
+}  // namespace messages

@@ -1,0 +1,25 @@
+#include "aboutdialog.h"
+
+#include "ui_aboutdialog.h"
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), ui(new Ui::AboutDialog)
+{
+    ui->setupUi(this);
+}
+
+AboutDialog::~AboutDialog()
+{
+    delete ui;
+}
+
+void AboutDialog::mousePressEvent(QMouseEvent*)
+{
+    close();
+}
+
+void AboutDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QDialog::changeEvent(event);
+}
