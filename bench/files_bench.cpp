@@ -1,5 +1,6 @@
 // Benchmarks of the road file and of the stake export loop.
 #include "roads.h"
+#include "stakewalk.h"
 
 #include <benchmark/benchmark.h>
 
@@ -91,10 +92,8 @@ void BM_StakeExport100km(benchmark::State& state)
     const double offset = 7.5;
     long stakes = 0;
     for (auto _ : state) {
-        RoadIter it;
-        road.first(it, 1.0, 0.0, true, true);
-        double x = 0, y = 0, height = 0;
-        while (true) {
+        stakes += walkEveryMetre(road, [&road, offset](const RoadIter& it) {
+            double x = 0, y = 0, height = 0;
             road.L2XY(it, offset, &x, &y);
             road.CalElevation(it.current(), &height, nullptr);
             if (RoadSection* s = road.GetSectionByLC(it.current()))
@@ -102,15 +101,9 @@ void BM_StakeExport100km(benchmark::State& state)
             benchmark::DoNotOptimize(x);
             benchmark::DoNotOptimize(y);
             benchmark::DoNotOptimize(height);
-            ++stakes;
-            if (it.type() == RoadIter::Tail)
-                break;
-            road.iter(it, true);
-        }
+        });
     }
-    // Shown in seconds per stake with an SI prefix ("n" = nanoseconds).
-    state.counters["per_stake"] = benchmark::Counter(
-        static_cast<double>(stakes), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    reportPerStake(state, stakes);
 }
 BENCHMARK(BM_StakeExport100km)->Unit(benchmark::kMillisecond);
 

@@ -1,5 +1,6 @@
 // Benchmarks of the calculation library's hot paths.
 #include "roads.h"
+#include "stakewalk.h"
 
 #include <benchmark/benchmark.h>
 
@@ -61,21 +62,13 @@ void BM_StakeWalk100km(benchmark::State& state)
     const RoadSet road = mixedRoad(500, 100000.0);
     long stakes = 0;
     for (auto _ : state) {
-        RoadIter it;
-        road.first(it, 1.0, 0.0, true, true);
-        double x = 0, y = 0, a = 0;
-        while (true) {
+        stakes += walkEveryMetre(road, [&road](const RoadIter& it) {
+            double x = 0, y = 0, a = 0;
             road.L2XY(it, 0.0, &x, &y, &a);
             benchmark::DoNotOptimize(x);
-            ++stakes;
-            if (it.type() == RoadIter::Tail)
-                break;
-            road.iter(it, true);
-        }
+        });
     }
-    // Shown in seconds per stake with an SI prefix ("n" = nanoseconds).
-    state.counters["per_stake"] = benchmark::Counter(
-        static_cast<double>(stakes), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    reportPerStake(state, stakes);
 }
 BENCHMARK(BM_StakeWalk100km)->Unit(benchmark::kMillisecond);
 

@@ -5,6 +5,7 @@
 #include "importerloader.h"
 #include "mainwindow.h"
 #include "modalanswer.h"
+#include "testroad.h"
 #include "views/surveyview.h"
 
 #include <QAction>
@@ -28,34 +29,6 @@ QStringList actionTexts(const QList<QAction*>& actions, bool visibleOnly)
         texts << (a->isSeparator() ? QStringLiteral("|") : a->text());
     }
     return texts;
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// A small road: a line and a right arc, with a profile.
-void makeRoad()
-{
-    theRoad.NewRoad();
-    theRoad.InsertHorizonPoint(3380000, 500000, 1000);
-    RoadEntity e;
-    e.set(1, 3380000, 500000, 0.5, 0, 0, 200, 0);
-    e.l1 = 1000;
-    theRoad.InsertHorizon(e);
-    e.set(2, 0, 0, 0, 300, 300, 150, 0);
-    theRoad.InsertHorizon(e);
-    theRoad.ApplyHorizon();
-    VerticalEntity v;
-    v.mile = 1000;
-    v.height = 50;
-    theRoad.InsertVertical(v);
-    v.mile = 1350;
-    v.height = 53;
-    theRoad.InsertVertical(v);
-    theRoad.ApplyVertical();
 }
 
 }  // namespace
@@ -149,7 +122,7 @@ private slots:
     void saveOnANewRoadAsksForANameAndTitlesTheWindow()
     {
         MainWindow w;
-        makeRoad();
+        makeTestRoad();
         const QString file = path("new.rod");
         ModalAnswers answers({choose(file), press(QMessageBox::Ok)});
         w.findChild<QAction*>("actionSave")->trigger();
@@ -163,7 +136,7 @@ private slots:
     void cancelledSaveAsKeepsTheRoadModifiedWithoutMessage()
     {
         MainWindow w;
-        makeRoad();
+        makeTestRoad();
         theRoad.SetModified(true);
         ModalAnswers answers({choose(QString())});
         w.findChild<QAction*>("actionSave")->trigger();
@@ -174,11 +147,11 @@ private slots:
 
     void openEditNothingSaveWritesTheSameBytes()
     {
-        makeRoad();
+        makeTestRoad();
         const QString file = path("same.rod");
         QVERIFY(theRoad.Save(file.toStdString()));
         theRoad.NewRoad();
-        const QByteArray original = readAll(file);
+        const QByteArray original = readFile(file);
 
         MainWindow w;
         {
@@ -187,26 +160,23 @@ private slots:
             QCOMPARE(answers.seen().last(), QString("information: Open road successfully."));
         }
         QCOMPARE(w.windowTitle(), "Vantorel " + file);
-        QCOMPARE(theRoad.NumberOfHorizon(), 3);
+        QCOMPARE(theRoad.NumberOfHorizon(), 4);
         {
             ModalAnswers answers({press(QMessageBox::Ok)});
             w.findChild<QAction*>("actionSave")->trigger();
             QCOMPARE(answers.seen(), QStringList("info: save road successfully"));
         }
-        QCOMPARE(readAll(file), original);
+        QCOMPARE(readFile(file), original);
     }
 
     void refusedOlderFileLeavesTheRoadAsItWas()
     {
-        makeRoad();
+        makeTestRoad();
         const QString file = path("older.rod");
         QVERIFY(theRoad.Save(file.toStdString()));
-        QByteArray bytes = readAll(file);
+        QByteArray bytes = readFile(file);
         bytes.replace("<Version>2</Version>", "<Version>1</Version>");
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(bytes);
-        out.close();
+        QVERIFY(writeFile(file, bytes));
 
         theRoad.NewRoad();
         theRoad.InsertHorizonPoint(1, 2, 3);
@@ -226,15 +196,12 @@ private slots:
 
     void acceptedOlderFileAsksBeforeEverySave()
     {
-        makeRoad();
+        makeTestRoad();
         const QString file = path("older-yes.rod");
         QVERIFY(theRoad.Save(file.toStdString()));
-        QByteArray bytes = readAll(file);
+        QByteArray bytes = readFile(file);
         bytes.replace("\t<Version>2</Version>\n", "");
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(bytes);
-        out.close();
+        QVERIFY(writeFile(file, bytes));
         theRoad.NewRoad();
 
         MainWindow w;
@@ -244,7 +211,7 @@ private slots:
             QVERIFY(answers.allAnswered());
         }
         QCOMPARE(RoadSet::Ver, RoadSet::VerOlder);
-        QCOMPARE(theRoad.NumberOfHorizon(), 3);
+        QCOMPARE(theRoad.NumberOfHorizon(), 4);
         {
             // "Save" overwrites the file the road came from, now with a version.
             ModalAnswers answers({press("Save"), press(QMessageBox::Ok)});
@@ -252,30 +219,27 @@ private slots:
             QVERIFY(answers.seen().first().startsWith("info: Current file was created by an older"));
             QCOMPARE(answers.seen().last(), QString("info: save road successfully"));
         }
-        QVERIFY(readAll(file).contains("<Version>2</Version>"));
+        QVERIFY(readFile(file).contains("<Version>2</Version>"));
     }
 
     void failedOpenLeavesTheRoadAsItWas()
     {
         const QString file = path("broken.rod");
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write("<Road><HorizontalAlignment><element><x1>1</x2></element></Road>");
-        out.close();
-        makeRoad();
+        QVERIFY(writeFile(file, "<Road><HorizontalAlignment><element><x1>1</x2></element></Road>"));
+        makeTestRoad();
         theRoad.SetModified(false);
         MainWindow w;
         ModalAnswers answers({choose(file), press(QMessageBox::Ok)});
         w.findChild<QAction*>("actionOpen")->trigger();
         QCOMPARE(answers.seen().last(), QString("information: Open road failed."));
-        QCOMPARE(theRoad.NumberOfHorizon(), 3);
+        QCOMPARE(theRoad.NumberOfHorizon(), 4);
         QCOMPARE(theRoad.NumberOfVertical(), 2);
         QVERIFY(!theRoad.IsModified());
     }
 
     void closingAModifiedRoadAsks()
     {
-        makeRoad();
+        makeTestRoad();
         MainWindow w;
         w.show();
         {
@@ -293,7 +257,7 @@ private slots:
 
     void newEmptiesTheRoadAfterTheCheck()
     {
-        makeRoad();
+        makeTestRoad();
         theRoad.SetModified(false);
         MainWindow w;
         w.findChild<QAction*>("actionNew")->trigger();
@@ -305,10 +269,7 @@ private slots:
     void importReadsACassFileIntoTheRoad()
     {
         const QString file = path("three.dat");
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write("A,,500000,3380000,10\nB,,500300,3380400,11\nC,,500600,3380800,12\n");
-        out.close();
+        QVERIFY(writeFile(file, "A,,500000,3380000,10\nB,,500300,3380400,11\nC,,500600,3380800,12\n"));
 
         MainWindow w;
         QSignalSpy loaded(&w, &MainWindow::dataLoaded);
@@ -318,6 +279,7 @@ private slots:
         QCOMPARE(loaded.count(), 1);
         QCOMPARE(loaded.first().first().toInt(), 0);
         QCOMPARE(theRoad.NumberOfCross(), 3);
+        // A start point and one line per leg.
         QCOMPARE(theRoad.NumberOfHorizon(), 3);
         QVERIFY(theRoad.IsModified());
     }
@@ -325,11 +287,8 @@ private slots:
     void failedImportPutsTheRoadBack()
     {
         const QString file = path("bad.dat");
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write("A,,500000,3380000,10\nB,,500300,3380400\n");
-        out.close();
-        makeRoad();
+        QVERIFY(writeFile(file, "A,,500000,3380000,10\nB,,500300,3380400\n"));
+        makeTestRoad();
         theRoad.SetModified(false);
 
         MainWindow w;
@@ -340,20 +299,20 @@ private slots:
         QVERIFY(answers.seen().first().startsWith("Road Has Data: "));
         QCOMPARE(answers.seen().last(), QString("Import Failed: Import Road Failed"));
         QCOMPARE(loaded.count(), 1);
-        QCOMPARE(theRoad.NumberOfHorizon(), 3);
+        QCOMPARE(theRoad.NumberOfHorizon(), 4);
         QCOMPARE(theRoad.NumberOfCross(), 0);
         QVERIFY(!theRoad.IsModified());
     }
 
     void refusingToReplaceTheRoadImportsNothing()
     {
-        makeRoad();
+        makeTestRoad();
         MainWindow w;
         QSignalSpy loaded(&w, &MainWindow::dataLoaded);
         ModalAnswers answers({press(QMessageBox::No)});
         w.onImport("Cass Data");
         QCOMPARE(loaded.count(), 0);
-        QCOMPARE(theRoad.NumberOfHorizon(), 3);
+        QCOMPARE(theRoad.NumberOfHorizon(), 4);
     }
 
     void importersAreOnlyRealPlugIns()

@@ -1,6 +1,7 @@
 // The plan, profile and cross-section views: fit, grid, zoom, pan, modes,
 // picking and the cursor read-out, driven with the mouse and keys.
 #include "globals.h"
+#include "testroad.h"
 #include "views/griditem.h"
 #include "views/mygraphicsview.h"
 #include "views/roadgraphicsitem.h"
@@ -17,23 +18,6 @@
 namespace {
 
 constexpr double kTolerance = 1e-6;
-
-// A line of 200 m heading north-east, a right arc of radius 300 over 150 m,
-// and a left spiral into a straight.
-void makeRoad()
-{
-    theRoad.NewRoad();
-    theRoad.InsertHorizonPoint(3380000, 500000, 1000);
-    RoadEntity e;
-    e.set(1, 3380000, 500000, 0.5, 0, 0, 200, 0);
-    e.l1 = 1000;
-    theRoad.InsertHorizon(e);
-    e.set(2, 0, 0, 0, 300, 300, 150, 0);
-    theRoad.InsertHorizon(e);
-    e.set(3, 0, 0, 0, 0, -400, 80, 0);
-    theRoad.InsertHorizon(e);
-    theRoad.ApplyHorizon();
-}
 
 QPointF pixelOf(const SurveyView& view, double x, double y)
 {
@@ -81,7 +65,7 @@ private slots:
 
     void planFitsTheRoadNorthUp()
     {
-        makeRoad();
+        makeTestRoad();
         MyGraphicsView view;
         view.resize(800, 600);
         view.show();
@@ -128,7 +112,7 @@ private slots:
 
     void zoomInThenOutComesBackAndKeepsThePointUnderTheCursor()
     {
-        makeRoad();
+        makeTestRoad();
         MyGraphicsView view;
         view.resize(800, 600);
         view.show();
@@ -151,7 +135,7 @@ private slots:
 
     void wheelZoomsInAndOut()
     {
-        makeRoad();
+        makeTestRoad();
         MyGraphicsView view;
         view.resize(800, 600);
         view.show();
@@ -170,7 +154,7 @@ private slots:
 
     void draggingPansTheDrawingWithTheMouse()
     {
-        makeRoad();
+        makeTestRoad();
         MyGraphicsView view;
         view.resize(800, 600);
         view.show();
@@ -205,7 +189,7 @@ private slots:
 
     void pickingAnElementShowsItInRedWithItsAttributes()
     {
-        makeRoad();
+        makeTestRoad();
         MyGraphicsView view;
         view.resize(800, 600);
         view.show();
@@ -243,7 +227,7 @@ private slots:
 
     void curvesAreSampledFinerAfterZoomingIn()
     {
-        makeRoad();
+        makeTestRoad();
         MyGraphicsView view;
         view.resize(800, 600);
         view.show();
@@ -267,7 +251,7 @@ private slots:
 
     void cursorReadOutGivesNorthThenEast()
     {
-        makeRoad();
+        makeTestRoad();
         MyGraphicsView view;
         view.resize(800, 600);
         view.show();
