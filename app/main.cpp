@@ -40,10 +40,10 @@ void checkCodec()
     if (narrowtext::hasGb18030())
         return;
     const bool anyIcuCodec = QStringEncoder("Shift_JIS").isValid();
-    QMessageBox::warning(nullptr, "Failed",
-                         anyIcuCodec ? "Codec GB18030 not found"
-                                     : "Codec File qcncodecs4.dll not found",
-                         QMessageBox::Ok);
+    QMessageBox::warning(
+        nullptr, "Failed",
+        anyIcuCodec ? "Codec GB18030 not found" : "Codec File qcncodecs4.dll not found",
+        QMessageBox::Ok);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "idataimporter.h"
 #include "importerloader.h"
 #include "messages.h"
+#include "roadsnapshot.h"
 #include "tools/aboutdialog.h"
 #include "ui_mainwindow.h"
 
@@ -18,26 +19,6 @@ namespace {
 
 const char* const kImporterDirectory = "importers";
 const char* const kRoadFilter = QT_TRANSLATE_NOOP("MainWindow", "Road Files (*.rod)");
-
-// The road with the library's version statics, so that a refused or failed
-// open or import can put everything back as it was.
-class RoadSnapshot
-{
-public:
-    RoadSnapshot() : road_(theRoad), fileVer_(RoadSet::fileVer), ver_(RoadSet::Ver) {}
-
-    void restore() const
-    {
-        theRoad = road_;
-        RoadSet::fileVer = fileVer_;
-        RoadSet::Ver = ver_;
-    }
-
-private:
-    RoadSet road_;
-    int fileVer_;
-    RoadSet::Version ver_;
-};
 
 }  // namespace
 
@@ -231,8 +212,8 @@ void MainWindow::on_actionOpen_triggered()
 {
     if (!maybeSave())
         return;
-    const QString name = QFileDialog::getOpenFileName(this, tr("Open Road"), lastOpenDirectory_,
-                                                      tr(kRoadFilter));
+    const QString name =
+        QFileDialog::getOpenFileName(this, tr("Open Road"), lastOpenDirectory_, tr(kRoadFilter));
     if (name.isEmpty())
         return;
 

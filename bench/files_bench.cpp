@@ -50,38 +50,11 @@ void BM_LoadRoad10k(benchmark::State& state)
 }
 BENCHMARK(BM_LoadRoad10k)->Unit(benchmark::kMillisecond);
 
-// The 100 km road with a rolling profile of 500 grade points (±1.5 %,
-// vertical curves of 5000 m) and 50 sections alternating fill and cut.
+// The 100 km road with 500 grade points and 50 sections.
 RoadSet exportRoad()
 {
     RoadSet road = mixedRoad(500, kRoadLength);
-    const int gradePoints = 500;
-    for (int i = 0; i < gradePoints; ++i) {
-        VerticalEntity v;
-        v.mile = i * kRoadLength / (gradePoints - 1);
-        v.height = 100.0 + (i % 2) * 3.0;
-        v.radius = i == 0 || i == gradePoints - 1 ? 0.0 : 5000.0;
-        road.InsertVertical(v);
-    }
-    road.ApplyVertical();
-
-    RoadTemplate fill;
-    fill.name = "Fill";
-    fill.items = {{3.75, -0.075}, {6.25, -0.15}, {7.0, -0.18}, {11.5, -3.18}};
-    RoadTemplate cut;
-    cut.name = "Cut";
-    cut.items = {{3.75, -0.075}, {6.25, -0.15}, {7.0, -0.18}, {7.6, -0.78},
-                 {8.2, -0.78},   {8.8, -0.18},  {14.8, 5.82}};
-    road.AddTemplate(fill);
-    road.AddTemplate(cut);
-    const int sections = 50;
-    for (int i = 0; i < sections; ++i) {
-        RoadSection s;
-        s.L1 = i * kRoadLength / sections;
-        s.L2 = (i + 1) * kRoadLength / sections + (i == sections - 1 ? 1.0 : 0.0);
-        s.left = s.right = i % 2 ? "Cut" : "Fill";
-        road.AddSection(s);
-    }
+    addProfileAndSections(road, kRoadLength, 500, 50);
     return road;
 }
 

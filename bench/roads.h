@@ -33,4 +33,37 @@ inline RoadSet mixedRoad(int groups, double length)
     return road;
 }
 
+// Gives a road of `length` metres from station 0 a rolling profile of
+// `gradePoints` points (3 m up and down, vertical curves of 5000 m) and
+// `sections` sections alternating between a fill and a cut template.
+inline void addProfileAndSections(RoadSet& road, double length, int gradePoints, int sections)
+{
+    for (int i = 0; i < gradePoints; ++i) {
+        VerticalEntity v;
+        v.mile = i * length / (gradePoints - 1);
+        v.height = 100.0 + (i % 2) * 3.0;
+        v.radius = i == 0 || i == gradePoints - 1 ? 0.0 : 5000.0;
+        road.InsertVertical(v);
+    }
+    road.ApplyVertical();
+
+    RoadTemplate fill;
+    fill.name = "Fill";
+    fill.items = {{3.75, -0.075}, {6.25, -0.15}, {7.0, -0.18}, {11.5, -3.18}};
+    RoadTemplate cut;
+    cut.name = "Cut";
+    cut.items = {{3.75, -0.075}, {6.25, -0.15}, {7.0, -0.18}, {7.6, -0.78},
+                 {8.2, -0.78},   {8.8, -0.18},  {14.8, 5.82}};
+    road.AddTemplate(fill);
+    road.AddTemplate(cut);
+    for (int i = 0; i < sections; ++i) {
+        RoadSection s;
+        s.L1 = i * length / sections;
+        // The last one reaches a metre beyond the end, which is in no range.
+        s.L2 = (i + 1) * length / sections + (i == sections - 1 ? 1.0 : 0.0);
+        s.left = s.right = i % 2 ? "Cut" : "Fill";
+        road.AddSection(s);
+    }
+}
+
 #endif  // VANTOREL_BENCH_ROADS_H

@@ -1,9 +1,9 @@
 // The main window driven as a user would: its menus, the file commands with
 // their questions, and the importer plug-ins found beside the program.
+#include "mainwindow.h"
 #include "globals.h"
 #include "idataimporter.h"
 #include "importerloader.h"
-#include "mainwindow.h"
 #include "modalanswer.h"
 #include "testroad.h"
 #include "views/surveyview.h"
@@ -216,7 +216,8 @@ private slots:
             // "Save" overwrites the file the road came from, now with a version.
             ModalAnswers answers({press("Save"), press(QMessageBox::Ok)});
             w.findChild<QAction*>("actionSave")->trigger();
-            QVERIFY(answers.seen().first().startsWith("info: Current file was created by an older"));
+            QVERIFY(
+                answers.seen().first().startsWith("info: Current file was created by an older"));
             QCOMPARE(answers.seen().last(), QString("info: save road successfully"));
         }
         QVERIFY(readFile(file).contains("<Version>2</Version>"));
@@ -269,7 +270,8 @@ private slots:
     void importReadsACassFileIntoTheRoad()
     {
         const QString file = path("three.dat");
-        QVERIFY(writeFile(file, "A,,500000,3380000,10\nB,,500300,3380400,11\nC,,500600,3380800,12\n"));
+        QVERIFY(
+            writeFile(file, "A,,500000,3380000,10\nB,,500300,3380400,11\nC,,500600,3380800,12\n"));
 
         MainWindow w;
         QSignalSpy loaded(&w, &MainWindow::dataLoaded);
