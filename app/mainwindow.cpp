@@ -6,6 +6,9 @@
 #include "messages.h"
 #include "roadsnapshot.h"
 #include "tools/aboutdialog.h"
+#include "tools/caldialog.h"
+#include "tools/exportdialog.h"
+#include "tools/ptenumdialog.h"
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
@@ -321,11 +324,20 @@ void MainWindow::on_actionSection_triggered()
 
 void MainWindow::on_actionTemplate_triggered() {}
 
-void MainWindow::on_actionCal_triggered() {}
+void MainWindow::on_actionCal_triggered()
+{
+    openDialog(new CalDialog(this));
+}
 
-void MainWindow::on_actionExport_triggered() {}
+void MainWindow::on_actionExport_triggered()
+{
+    openDialog(new ExportDialog(this));
+}
 
-void MainWindow::on_actionEnum_Pt_triggered() {}
+void MainWindow::on_actionEnum_Pt_triggered()
+{
+    openDialog(new PtEnumDialog(this));
+}
 
 void MainWindow::on_actionAbout_triggered()
 {
