@@ -1,5 +1,8 @@
 #include "mainwindow.h"
 
+#include "editors/roadsectiondialog.h"
+#include "editors/sectiondialog.h"
+#include "editors/verticaldialog.h"
 #include "globals.h"
 #include "idataimporter.h"
 #include "importerloader.h"
@@ -310,6 +313,7 @@ void MainWindow::on_actionHorizon_triggered()
 
 void MainWindow::on_actionVertical_triggered()
 {
+    openDialog(new VerticalDialog(this));
     showPage(kProfileView);
 }
 
@@ -319,10 +323,14 @@ void MainWindow::on_actionSection_triggered()
         messages::warning(this, tr("warning"), tr("there is no templates to create section!"));
         return;
     }
+    openDialog(new RoadSectionDialog(this));
     showPage(kSectionView);
 }
 
-void MainWindow::on_actionTemplate_triggered() {}
+void MainWindow::on_actionTemplate_triggered()
+{
+    openDialog(new SectionDialog(this));
+}
 
 void MainWindow::on_actionCal_triggered()
 {

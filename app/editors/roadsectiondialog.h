@@ -1,0 +1,47 @@
+#ifndef VANTOREL_EDITORS_ROADSECTIONDIALOG_H
+#define VANTOREL_EDITORS_ROADSECTIONDIALOG_H
+
+#include <QDialog>
+
+namespace Ui {
+class RoadSectionDialog;
+}
+
+// Which templates the left and right side of the road take over which
+// station range, one row per range. The table is a working copy; "Ok" writes
+// it into the road. The current row's templates are shown in the main
+// window's cross-section view.
+class RoadSectionDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum Column { StartColumn = 0, EndColumn = 1, LeftColumn = 2, RightColumn = 3 };
+    static constexpr int kColumnWidth = 50;
+
+    explicit RoadSectionDialog(QWidget* parent = nullptr);
+    ~RoadSectionDialog() override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private slots:
+    void on_tableWidget_currentCellChanged(int currentRow, int currentColumn, int previousRow,
+                                           int previousColumn);
+    void on_applyButton_clicked();
+    void on_newButton_clicked();
+    void on_delButton_clicked();
+    void on_okButton_clicked();
+    void on_cancelButton_clicked();
+
+private:
+    QString cellText(int row, int column) const;
+    void setRow(int row, const QString& start, const QString& end, const QString& left,
+                const QString& right);
+    // Passes the row's two template names to the cross-section view.
+    void showTemplatesOf(int row) const;
+
+    Ui::RoadSectionDialog* ui;
+};
+
+#endif  // VANTOREL_EDITORS_ROADSECTIONDIALOG_H
