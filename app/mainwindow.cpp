@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "editors/horizondialog.h"
 #include "editors/roadsectiondialog.h"
 #include "editors/sectiondialog.h"
 #include "editors/verticaldialog.h"
@@ -309,6 +310,9 @@ void MainWindow::onImport(const QString& name)
 void MainWindow::on_actionHorizon_triggered()
 {
     showPage(kPlanView);
+    auto* dialog = new HorizonDialog(this);
+    connect(this, &MainWindow::dataLoaded, dialog, &HorizonDialog::onDataLoaded);
+    openDialog(dialog);
 }
 
 void MainWindow::on_actionVertical_triggered()

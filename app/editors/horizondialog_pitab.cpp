@@ -1,0 +1,321 @@
+// The intersection-point tab of the horizontal alignment dialog: the PI
+// table, the curve of each point, Apply, and the PI files.
+#include "horizondialog.h"
+
+#include "globals.h"
+#include "idataimporter.h"
+#include "messages.h"
+#include "myitemmodel.h"
+#include "roadsnapshot.h"
+#include "tablecells.h"
+#include "ui_horizondialog.h"
+
+#include <QFileDialog>
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kNumberDecimals = 3;
+constexpr double kNegativeLength = -1e-12;
+
+const char* const kCrossFilesFilter = QT_TRANSLATE_NOOP("HorizonDialog", "Cross Files (*.cross)");
+const char* const kCrossFileFilter = QT_TRANSLATE_NOOP("HorizonDialog", "Cross File (*.cross)");
+
+// The kind a road's intersection point shows in the curve-kind box.
+int curveKindOf(const CrossEntity& c)
+{
+    if (c.arcLen > 0 && (c.spiralLenIn > 0 || c.spiralLenOut > 0))
+        return HorizonDialog::SpiralArcSpiralCurve;
+    if (c.arcLen > 0)
+        return HorizonDialog::ArcCurve;
+    if (c.spiralLenIn > 0 && c.spiralLenOut > 0)
+        return HorizonDialog::SpiralSpiralCurve;
+    return HorizonDialog::NoCurve;
+}
+
+}  // namespace
+
+void HorizonDialog::loadCrossTable()
+{
+    const int count = theRoad.NumberOfCross();
+    ui->crossTable->setRowCount(count);
+    for (int row = 0; row < count; ++row) {
+        const CrossEntity& c = *theRoad.GetCross(row);
+        QTableWidgetItem* x = tablecells::numberItem(c.x);
+        QTableWidgetItem* station = tablecells::numberItem(c.l);
+        if (row > 0) {
+            tablecells::setBlankLook(station);
+            x->setData(KindRole, curveKindOf(c));
+            x->setData(RadiusRole, std::fabs(c.radius));
+            x->setData(ArcLengthRole, c.arcLen);
+            x->setData(SpiralInRole, c.spiralLenIn);
+            x->setData(SpiralOutRole, c.spiralLenOut);
+            x->setData(TangentInRole, c.tangentLenIn);
+            x->setData(TangentOutRole, c.tangentLenOut);
+            x->setData(DeflectionRole, c.angle);
+        }
+        ui->crossTable->setItem(row, XColumn, x);
+        ui->crossTable->setItem(row, YColumn, tablecells::numberItem(c.y));
+        ui->crossTable->setItem(row, LColumn, station);
+    }
+    if (count > 0)
+        ui->crossTable->setCurrentCell(0, XColumn);
+}
+
+QString HorizonDialog::crossText(int row, int column) const
+{
+    const QTableWidgetItem* item = ui->crossTable->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void HorizonDialog::on_crossTable_currentCellChanged(int currentRow, int, int, int)
+{
+    showCrossRow(currentRow);
+}
+
+// Shows the curve of a PI row in the fields under the table.
+void HorizonDialog::showCrossRow(int row)
+{
+    const QTableWidgetItem* x = ui->crossTable->item(row, XColumn);
+    if (!x)
+        return;
+    ui->comboBox->setEnabled(row > 0 && row < ui->crossTable->rowCount() - 1);
+    ui->radiusEdit->setText(x->data(RadiusRole).toString());
+    ui->lengthEdit->setText(x->data(ArcLengthRole).toString());
+    ui->length1Edit->setText(x->data(SpiralInRole).toString());
+    ui->length2Edit->setText(x->data(SpiralOutRole).toString());
+    ui->t1Edit->setText(QString::number(x->data(TangentInRole).toDouble(), 'f', kNumberDecimals));
+    ui->t2Edit->setText(QString::number(x->data(TangentOutRole).toDouble(), 'f', kNumberDecimals));
+    const int kind = x->data(KindRole).toInt();
+    ui->comboBox->setCurrentIndex(kind);
+    setArcMode(kind);
+}
+
+void HorizonDialog::on_comboBox_currentIndexChanged(int)
+{
+    // The start and end points carry no curve.
+    const int row = ui->crossTable->currentRow();
+    if (row == 0 || row == ui->crossTable->rowCount() - 1)
+        ui->comboBox->setCurrentIndex(NoCurve);
+    setArcMode(ui->comboBox->currentIndex());
+}
+
+void HorizonDialog::setArcMode(int kind)
+{
+    struct Fields
+    {
+        bool radius, arcLength, spiralIn, spiralOut;
+    };
+    static const Fields kFieldsOfKind[] = {{false, false, false, false},
+                                           {true, true, false, false},
+                                           {true, false, true, true},
+                                           {true, true, true, true}};
+    if (kind >= NoCurve && kind <= SpiralArcSpiralCurve) {
+        const Fields& fields = kFieldsOfKind[kind];
+        const std::pair<QLineEdit*, bool> states[] = {{ui->radiusEdit, fields.radius},
+                                                      {ui->lengthEdit, fields.arcLength},
+                                                      {ui->length1Edit, fields.spiralIn},
+                                                      {ui->length2Edit, fields.spiralOut}};
+        for (const auto& [field, enabled] : states) {
+            field->setEnabled(enabled);
+            if (!enabled)
+                field->setText("0");
+        }
+        if (kind != NoCurve)
+            ui->comboBox->setEnabled(true);
+    }
+    if (ui->comboBox->currentIndex() != kind)
+        ui->comboBox->setCurrentIndex(kind);
+}
+
+// A row that has become the start or end point loses its curve, which would
+// otherwise still shift where the alignment begins or ends.
+void HorizonDialog::makeEndPoint(int row)
+{
+    QTableWidgetItem* x = ui->crossTable->item(row, XColumn);
+    if (!x)
+        return;
+    x->setData(KindRole, NoCurve);
+    for (int role = RadiusRole; role <= DeflectionRole; ++role)
+        x->setData(role, 0.0);
+}
+
+void HorizonDialog::on_pushButtonInsert_clicked()
+{
+    QTableWidget* table = ui->crossTable;
+    const int current = table->currentRow();
+    const int row = current < 0 ? table->rowCount() : current + 1;
+    const bool newLast = row == table->rowCount();
+    table->insertRow(row);
+    auto* x = new QTableWidgetItem;
+    x->setData(KindRole, newLast ? NoCurve : ArcCurve);
+    auto* station = new QTableWidgetItem;
+    if (row > 0)
+        tablecells::setBlankLook(station);
+    table->setItem(row, XColumn, x);
+    table->setItem(row, YColumn, new QTableWidgetItem);
+    table->setItem(row, LColumn, station);
+    // The former end point now carries a curve.
+    if (newLast && row >= 2) {
+        if (QTableWidgetItem* former = table->item(row - 1, XColumn))
+            former->setData(KindRole, ArcCurve);
+    }
+    table->setCurrentCell(row, XColumn);
+}
+
+void HorizonDialog::on_pushButtonDelete_clicked()
+{
+    QTableWidget* table = ui->crossTable;
+    const int row = table->currentRow();
+    if (row < 0)
+        return;
+    const int last = table->rowCount() - 1;
+    table->removeRow(row);
+    if (table->rowCount() == 0)
+        return;
+    int next = row;
+    if (row == 0) {
+        makeEndPoint(0);
+    } else if (row == last) {
+        next = row - 1;
+        if (row >= 2)
+            makeEndPoint(next);
+    }
+    table->setCurrentCell(next, XColumn);
+    showCrossRow(next);
+}
+
+void HorizonDialog::on_pushButtonModify_clicked()
+{
+    QTableWidgetItem* x = ui->crossTable->item(ui->crossTable->currentRow(), XColumn);
+    if (!x)
+        return;
+    const QString radius = ui->radiusEdit->text();
+    const QString arcLength = ui->lengthEdit->text();
+    const QString spiralIn = ui->length1Edit->text();
+    const QString spiralOut = ui->length2Edit->text();
+    x->setData(KindRole, ui->comboBox->currentIndex());
+    x->setData(RadiusRole, radius);
+    x->setData(ArcLengthRole, arcLength);
+    x->setData(SpiralInRole, spiralIn);
+    x->setData(SpiralOutRole, spiralOut);
+    for (const QString& text : {radius, arcLength, spiralIn, spiralOut}) {
+        if (text.toDouble() < kNegativeLength) {
+            messages::warning(this, tr("warning"), tr("road is wrong defined!"));
+            return;
+        }
+    }
+    CrossEntity curve;
+    curve.radius = radius.toDouble();
+    curve.arcLen = arcLength.toDouble();
+    curve.spiralLenIn = spiralIn.toDouble();
+    curve.spiralLenOut = spiralOut.toDouble();
+    RoadSet::CalTangent(&curve);
+    x->setData(TangentInRole, curve.tangentLenIn);
+    x->setData(TangentOutRole, curve.tangentLenOut);
+    x->setData(DeflectionRole, curve.angle);
+    ui->t1Edit->setText(QString::number(curve.tangentLenIn, 'f', kNumberDecimals));
+    ui->t2Edit->setText(QString::number(curve.tangentLenOut, 'f', kNumberDecimals));
+}
+
+void HorizonDialog::on_pushButtonApply_clicked()
+{
+    theRoad.ClearCross();
+    const int rows = ui->crossTable->rowCount();
+    if (rows < 3)
+        return;
+    for (int row = 0; row < rows; ++row) {
+        CrossEntity c;
+        c.x = crossText(row, XColumn).toDouble();
+        c.y = crossText(row, YColumn).toDouble();
+        c.l = row == 0 ? crossText(row, LColumn).toDouble() : 0.0;
+        if (const QTableWidgetItem* x = ui->crossTable->item(row, XColumn)) {
+            auto curveValue = [x](int role) { return std::fabs(x->data(role).toDouble()); };
+            c.radius = curveValue(RadiusRole);
+            c.arcLen = curveValue(ArcLengthRole);
+            c.spiralLenIn = curveValue(SpiralInRole);
+            c.spiralLenOut = curveValue(SpiralOutRole);
+            c.tangentLenIn = curveValue(TangentInRole);
+            c.tangentLenOut = curveValue(TangentOutRole);
+            c.angle = curveValue(DeflectionRole);
+        }
+        theRoad.InsertCross(c);
+    }
+    int index = 0;
+    if (theRoad.FromCrossWithAdjust(index) == 0) {
+        // The conversion writes the stations back into the points.
+        loadCrossTable();
+    } else {
+        messages::warning(this, tr("warning"),
+                          tr("the %1 intersection point is wrong defined!").arg(index + 1));
+    }
+    // A failed conversion leaves a partial chain, which is shown.
+    model_->LoadRoadData();
+    refreshPlanView();
+}
+
+void HorizonDialog::on_pushButtonImport_clicked()
+{
+    if (importers_.isEmpty()) {
+        messages::warning(this, tr("No Importer"), tr("No Importer Found!"));
+        return;
+    }
+    QString filter;
+    const QString file = QFileDialog::getOpenFileName(this, QString(), QString(),
+                                                      importerFilters_.join(";;"), &filter);
+    if (file.isEmpty())
+        return;
+    if (IDataImporter* importer = importers_.value(filter))
+        importer->import(&theRoad, &file);
+}
+
+void HorizonDialog::on_pushButtonClose_clicked()
+{
+    close();
+    deleteLater();
+}
+
+bool HorizonDialog::eventFilter(QObject* object, QEvent* event)
+{
+    if (object == ui->crossTable && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == (Qt::ControlModifier | Qt::AltModifier)) {
+            if (key->key() == Qt::Key_I)
+                loadCrossFile();
+            else if (key->key() == Qt::Key_O)
+                saveCrossFile();
+        }
+    }
+    return QDialog::eventFilter(object, event);
+}
+
+void HorizonDialog::loadCrossFile()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Load Cross"), QString(), tr(kCrossFilesFilter));
+    if (path.isEmpty())
+        return;
+    // A file that cannot be read must not cost the road its points.
+    const RoadSnapshot before;
+    if (!theRoad.LoadCross(path.toStdU16String())) {
+        before.restore();
+        messages::warning(this, tr("warning"), tr("load cross file failed"));
+        return;
+    }
+    loadCrossTable();
+}
+
+void HorizonDialog::saveCrossFile()
+{
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Save Cross"), QString(), tr(kCrossFileFilter));
+    if (path.isEmpty())
+        return;
+    if (!theRoad.SaveCross(path.toStdU16String()))
+        messages::warning(this, tr("warning"), tr("save cross file failed"));
+}
+
+// ---- The element tab ----
