@@ -1,5 +1,4 @@
-// Plug-ins install translators and are found relative to the application, so
-// the tests run inside a QCoreApplication.
+// Plug-ins install translators and are found relative to the application.
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
