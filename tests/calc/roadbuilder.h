@@ -1,11 +1,13 @@
-// Builds test roads element by element, the way the element editor does:
-// every element through RoadEntity::set, then the chain.
+// Builds test roads the way the editors do: every element through
+// RoadEntity::set, then the chain; grade points and intersection points as typed.
 #ifndef VANTOREL_TESTS_ROADBUILDER_H
 #define VANTOREL_TESTS_ROADBUILDER_H
 
 #include "roadset.h"
 
 #include <gtest/gtest.h>
+
+#include <initializer_list>
 
 class RoadBuilder
 {
@@ -22,6 +24,10 @@ public:
     RoadBuilder& spiral(double startRadius, double endRadius, double length)
     {
         return add(3, startRadius, endRadius, length);
+    }
+    RoadBuilder& curve(double radius, double spiralIn, double arcLength, double spiralOut)
+    {
+        return spiral(0, radius, spiralIn).arc(radius, arcLength).spiral(radius, 0, spiralOut);
     }
 
     RoadSet build()
@@ -46,5 +52,44 @@ private:
     double azimuth_;
     double station_;
 };
+
+// Line 1000-1100 north from the origin, then a right arc of radius 100 to
+// 1257.0796.
+inline RoadSet lineThenArc()
+{
+    return RoadBuilder(0, 0, 0, 1000).line(100).arc(100, 157.0796).build();
+}
+
+struct GradePoint
+{
+    double mile;
+    double height;
+    double radius;
+};
+
+inline void insertGrades(RoadSet& road, std::initializer_list<GradePoint> points)
+{
+    for (const GradePoint& p : points) {
+        VerticalEntity v;
+        v.mile = p.mile;
+        v.height = p.height;
+        v.radius = p.radius;
+        road.InsertVertical(v);
+    }
+}
+
+// An intersection point with its curve data in the order of the point file.
+inline CrossEntity pointAt(double x, double y, double radius = 0, double spiralIn = 0,
+                           double arcLen = 0, double spiralOut = 0)
+{
+    CrossEntity p;
+    p.x = x;
+    p.y = y;
+    p.radius = radius;
+    p.spiralLenIn = spiralIn;
+    p.arcLen = arcLen;
+    p.spiralLenOut = spiralOut;
+    return p;
+}
 
 #endif  // VANTOREL_TESTS_ROADBUILDER_H

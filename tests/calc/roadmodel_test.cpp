@@ -1,154 +1,114 @@
-#include "roadset.h"
+// The road model and the chaining of its elements.
+#include "roadbuilder.h"
+
+#include <QLoggingCategory>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <tuple>
+
 namespace {
 
-class RoadModel : public ::testing::Test
-{
-protected:
-    void TearDown() override
-    {
-        RoadSet::fileVer = 0;
-        RoadSet::Ver = RoadSet::VerCurrent;
-    }
-};
-
-TEST_F(RoadModel, NewRoadIsEmptyUnmodifiedAndUsesIntersectionPoints)
-{
-    const RoadSet road;
-    EXPECT_EQ(road.NumberOfHorizon(), 0);
-    EXPECT_EQ(road.NumberOfCross(), 0);
-    EXPECT_EQ(road.NumberOfVertical(), 0);
-    EXPECT_EQ(road.NumberOfTemplates(), 0);
-    EXPECT_EQ(road.NumberOfSections(), 0);
-    EXPECT_TRUE(road.isHorizonEmpty());
-    EXPECT_TRUE(road.isVerticalEmpty());
-    EXPECT_FALSE(road.IsModified());
-    EXPECT_STREQ(road.FilePath(), "");
-    EXPECT_TRUE(road.CanUseCross());
-    EXPECT_EQ(RoadSet::currVer, 2);
-}
-
-TEST_F(RoadModel, IntersectionPointsAloneMakeTheHorizonNonEmpty)
+TEST(RoadModel, AccessOutsideTheListGivesNull)
 {
     RoadSet road;
-    road.InsertCross(CrossEntity());
-    EXPECT_EQ(road.NumberOfHorizon(), 0);
-    EXPECT_FALSE(road.isHorizonEmpty());
-}
-
-TEST_F(RoadModel, AccessOutsideTheListGivesNull)
-{
-    RoadSet road;
+    EXPECT_TRUE(road.isHorizonEmpty() && road.isVerticalEmpty() && road.CanUseCross());
+    EXPECT_EQ(road.GetHorizon(0), nullptr);
     road.InsertHorizonPoint(1, 2, 3);
     road.InsertVertical(VerticalEntity());
     EXPECT_NE(road.GetHorizon(0), nullptr);
     EXPECT_EQ(road.GetHorizon(1), nullptr);
     EXPECT_EQ(road.GetHorizon(-1), nullptr);
     EXPECT_EQ(road.GetCross(0), nullptr);
-    EXPECT_NE(road.GetVertical(0), nullptr);
     EXPECT_EQ(road.GetVertical(1), nullptr);
     EXPECT_EQ(road.GetTemplate(0), nullptr);
     EXPECT_EQ(road.GetSection(0), nullptr);
 }
 
-TEST_F(RoadModel, AppendingCopiesAndLeavesTheModifiedFlag)
+TEST(RoadModel, ClearAllResetsTheFileVersionAndNewRoadTheModifiedFlag)
 {
     RoadSet road;
-    RoadTemplate t;
-    t.name = "A";
-    t.items.push_back({3.5, -0.07});
-    road.AddTemplate(t);
-    t.name = "changed";
-    ASSERT_EQ(road.NumberOfTemplates(), 1);
-    EXPECT_EQ(road.GetTemplate(0)->name, "A");
-    EXPECT_EQ(road.GetTemplate(0)->items.size(), 1u);
-    EXPECT_FALSE(road.IsModified());
-
-    road.GetTemplate(0)->name = "edited in place";
-    EXPECT_EQ(road.GetTemplate(0)->name, "edited in place");
-}
-
-TEST_F(RoadModel, ClearAllResetsVersionStaticsButKeepsModified)
-{
-    RoadSet road;
-    road.InsertHorizonPoint(0, 0, 0);
+    road.InsertCross(CrossEntity());
+    EXPECT_FALSE(road.isHorizonEmpty());  // intersection points count as horizon
     road.SetModified(true);
     RoadSet::fileVer = 1;
     RoadSet::Ver = RoadSet::VerOlder;
     road.ClearAll();
-    EXPECT_EQ(road.NumberOfHorizon(), 0);
+    EXPECT_TRUE(road.isHorizonEmpty());
     EXPECT_EQ(RoadSet::fileVer, 0);
     EXPECT_EQ(RoadSet::Ver, RoadSet::VerCurrent);
     EXPECT_TRUE(road.IsModified());
+
+    road.InsertCross(CrossEntity());
+    RoadSet::fileVer = 3;
+    road.NewRoad();
+    EXPECT_EQ(RoadSet::fileVer, 3);
+    RoadSet::fileVer = 0;
+    EXPECT_TRUE(road.isHorizonEmpty());
+    EXPECT_FALSE(road.IsModified());
 }
 
-TEST_F(RoadModel, NewRoadClearsModifiedButKeepsVersionStatics)
+TEST(ApplyHorizon, ChainsALineIntoARightArc)
 {
     RoadSet road;
     road.InsertHorizonPoint(0, 0, 0);
-    road.InsertCross(CrossEntity());
-    road.SetModified(true);
-    RoadSet::fileVer = 3;
-    RoadSet::Ver = RoadSet::VerNewer;
-    road.NewRoad();
-    EXPECT_TRUE(road.isHorizonEmpty());
+    EXPECT_EQ(road.ApplyHorizon(), 1);  // nothing beside the start point
     EXPECT_FALSE(road.IsModified());
-    EXPECT_TRUE(road.CanUseCross());
-    EXPECT_EQ(RoadSet::fileVer, 3);
-    EXPECT_EQ(RoadSet::Ver, RoadSet::VerNewer);
+
+    road = lineThenArc();
+    EXPECT_TRUE(road.IsModified());
+    const RoadEntity& arc = *road.GetHorizon(2);
+    EXPECT_EQ(std::make_tuple(arc.x1, arc.y1, arc.angle1, arc.l1),
+              std::make_tuple(100, 0, 0, 1100));
+    EXPECT_NEAR(std::hypot(arc.x2 - 200, arc.y2 - 100), 0, 1e-3);
+    EXPECT_NEAR(arc.angle2, std::acos(-1) / 2, 1e-6);
 }
 
-TEST_F(RoadModel, CopiesAreDeep)
+TEST(ApplyHorizon, ModeBitsKeepTheElementsOwnAzimuthOrPoint)
 {
-    RoadSet source;
-    source.InsertHorizonPoint(10, 20, 100);
-    source.SetModified(true);
-    RoadSet copy(source);
-    copy.GetHorizon(0)->x1 = 99;
-    copy.InsertHorizonLine(5);
-    copy.SetModified(false);
-    copy.ClearFilePath();
-
-    EXPECT_EQ(source.NumberOfHorizon(), 1);
-    EXPECT_EQ(source.GetHorizon(0)->x1, 10);
-    EXPECT_TRUE(source.IsModified());
-
-    RoadSet assigned;
-    assigned = source;
-    assigned.ClearHorizon();
-    EXPECT_EQ(source.NumberOfHorizon(), 1);
+    RoadSet road = RoadBuilder(0, 0, 0, 0).line(100).build();
+    for (int mode : {1, 2, 3}) {
+        RoadEntity e;
+        ASSERT_EQ(e.set(1, 500 * mode, 500, mode, 0, 0, 10, mode), 0);
+        road.InsertHorizon(e);
+    }
+    ASSERT_EQ(road.ApplyHorizon(), 0);
+    const RoadEntity* e = road.GetHorizon(2);
+    EXPECT_EQ(e[0].x1, 100);  // own azimuth, point from the predecessor
+    EXPECT_EQ(e[0].angle1, 1.0);
+    EXPECT_EQ(e[1].x1, 1000);  // own point, azimuth from the predecessor
+    EXPECT_DOUBLE_EQ(e[1].angle1, 1.0);
+    EXPECT_EQ(e[2].x1, 1500);  // both its own, the station continued
+    EXPECT_EQ(e[2].angle1, 3.0);
+    EXPECT_EQ(e[2].l1, 120);
+    EXPECT_NEAR(e[2].x2, 1500 + 10 * std::cos(3.0), 1e-9);
 }
 
-TEST_F(RoadModel, ClearingAnArcKeepsOnlyItsType)
+QStringList captured;
+
+void capture(QtMsgType, const QMessageLogContext& context, const QString& message)
 {
-    RoadEntity arc;
-    ASSERT_EQ(arc.set(2, 1, 2, 0.3, 200, 200, 50, 3), 0);
-    arc.l1 = 10;
-    arc.x2 = 5;
-    arc.Clear();
-    EXPECT_EQ(arc.type, 2);
-    for (double v : {arc.radius, arc.rou1, arc.rou2, arc.x1, arc.y1, arc.x2, arc.y2, arc.angle1,
-                     arc.angle2, arc.l1, arc.length})
-        EXPECT_EQ(v, 0.0);
-    EXPECT_EQ(arc.pz, 0);
-    EXPECT_EQ(arc.mode, 0);
+    captured << QString::fromLatin1(context.category) + ": " + message;
 }
 
-TEST_F(RoadModel, NewRecordsAreZero)
+// The library's traces cost the stake walk and the drawing nothing unless
+// asked for, the way QT_LOGGING_RULES asks.
+TEST(DebugLines, OffByDefaultAndOnWithTheLoggingRules)
 {
-    const RoadEntity e;
-    EXPECT_EQ(e.type, 0);
-    EXPECT_EQ(e.length, 0.0);
-    const CrossEntity c;
-    EXPECT_EQ(c.angle, 0.0);
-    const VerticalEntity v;
-    EXPECT_EQ(v.tangent, 0.0);
-    const RoadSection s;
-    EXPECT_EQ(s.L1, 0.0);
-    EXPECT_EQ(s.L2, 0.0);
-    EXPECT_TRUE(s.left.empty());
+    const QtMessageHandler previous = qInstallMessageHandler(capture);
+    captured.clear();
+    RoadBuilder(0, 0, 0, 0).line(10).arc(100, 20).build();
+    EXPECT_TRUE(captured.isEmpty());
+    QLoggingCategory::setFilterRules("trazel.debug=true");
+    RoadBuilder(0, 0, 0, 0).line(10).arc(100, 20).build();
+    QLoggingCategory::setFilterRules(QString());
+    qInstallMessageHandler(previous);
+
+    ASSERT_EQ(captured.size(), 3);
+    EXPECT_EQ(captured[0], "trazel: Enter ApplyHorizon");
+    EXPECT_TRUE(captured[1].startsWith("trazel: x2 = ")) << captured[1].toStdString();
 }
 
 }  // namespace

@@ -1,0 +1,452 @@
+// The road file and the intersection-point file.
+#include "roadbuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <clocale>
+#include <cmath>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <tuple>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kExamples = VANTOREL_TEST_DATA "/../../examples/example-road";
+
+std::u16string u16(const std::string& ascii)
+{
+    return std::u16string(ascii.begin(), ascii.end());
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+// The example road shipped in examples/: 4.1 km of survey-grid road with
+// curves both ways, a rolling profile and fill and cut templates.
+RoadSet exampleRoad()
+{
+    RoadSet road = RoadBuilder(3381250.0, 502340.0, 1.05, 0.0)
+                       .line(420)
+                       .curve(800, 120, 310, 120)
+                       .line(560)
+                       .curve(-600, 100, 420, 100)
+                       .line(380)
+                       .curve(1200, 80, 260, 80)
+                       .line(450)
+                       .curve(-500, 90, 240, 90)
+                       .line(300)
+                       .build();
+    const std::initializer_list<GradePoint> grades = {// station, height, vertical curve radius
+                                                      {0, 152.4, 0},        {650, 161.5, 8000},
+                                                      {1500, 154.7, 6000},  {2350, 164.9, 10000},
+                                                      {3300, 160.15, 5000}, {4120, 165.07, 0}};
+    insertGrades(road, grades);
+    EXPECT_EQ(road.ApplyVertical(), 0);
+    road.AddTemplate({{{3.75, -0.075}, {6.25, -0.15}, {7.0, -0.18}, {11.5, -3.18}}, "Fill"});
+    const std::vector<SectionItem> cut = {// lanes, shoulder, verge, ditch, 1:1 cutting
+                                          {3.75, -0.075}, {6.25, -0.15}, {7.0, -0.18}, {7.6, -0.78},
+                                          {8.2, -0.78},   {8.8, -0.18},  {14.8, 5.82}};
+    road.AddTemplate({cut, "Cut"});
+    const RoadSection sections[] = {// left, right, from, to
+                                    {"Fill", "Fill", 0, 400},     {"Cut", "Cut", 400, 1000},
+                                    {"Fill", "Fill", 1000, 1900}, {"Cut", "Fill", 1900, 2800},
+                                    {"Fill", "Fill", 2800, 3700}, {"Cut", "Cut", 3700, 4200}};
+    for (const RoadSection& s : sections)
+        EXPECT_TRUE(road.AddSection(s));
+    return road;
+}
+
+// Each test gets a fresh directory.
+class Files : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+
+    void TearDown() override
+    {
+        fs::remove_all(dir_);
+        RoadSet::fileVer = 0;
+        RoadSet::Ver = RoadSet::VerCurrent;
+    }
+
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string read(const std::string& name) const { return readFile(path(name)); }
+    long files() const { return std::distance(fs::directory_iterator(dir_), {}); }
+
+    bool load(RoadSet& road, const std::string& text)
+    {
+        std::ofstream(path("in.rod"), std::ios::binary) << text;
+        return road.Load(path("in.rod"));
+    }
+
+    const fs::path dir_ = fs::temp_directory_path() /
+                          ("trazel-" + std::to_string(::getpid()) + "-" +
+                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+};
+
+TEST_F(Files, SavedRoadFollowsTheLineTemplatesAndReadsBackWithoutBlanksOrSlashes)
+{
+    RoadSet road;
+    road.InsertHorizonPoint(3380000.5, 500000.25, 100);
+    RoadEntity& start = *road.GetHorizon(0);  // distinct values catch swapped tags
+    start.y2 = 500100.25;
+    start.angle1 = 1.5707963267948966;
+    start.length = 100;
+    start.mode = 3;
+    insertGrades(road, {{100, 12.5, 0}});
+    road.GetVertical(0)->slope = -0.015625;
+    road.AddSection({"Left Side", "a/b", 100, 200});
+    road.AddTemplate({{{3.75, -0.075}}, "Left Side"});
+    road.AddTemplate({{}, "a/b"});
+
+    ASSERT_TRUE(road.Save(path("small.rod")));
+    EXPECT_EQ(read("small.rod"),
+              "<Road>\n\t<Version>2</Version>\n\t<HorizontalAlignment>\n"
+              "\t\t<element>\n\t\t\t<type>0</type>\n\t\t\t<x1>3380000.500000000000</x1>\n"
+              "\t\t\t<y1>500000.250000000000</y1>\n\t\t\t<l1>100.000000000000</l1>\n"
+              "\t\t\t<x2>3380000.500000000000</x2>\n\t\t\t<y2>500100.250000000000</y2>\n"
+              "\t\t\t<angle1>1.570796326795</angle1>\n\t\t\t<angle2>0.000000000000</angle2>\n"
+              "\t\t\t<rou1>0.000000000000</rou1>\n\t\t\t<rou2>0.000000000000</rou2>\n"
+              "\t\t\t<radius>0.000000000000</radius>\n\t\t\t<length>100.000000000000</length>\n"
+              "\t\t\t<pz>0</pz>\n\t\t\t<mode>3</mode>\n\t\t</element>\n"
+              "\t</HorizontalAlignment>\n\t<VerticalAlignment>\n\t\t<element>\n"
+              "\t\t\t<mile>100.000000000000</mile>\n\t\t\t<height>12.500000000000</height>\n"
+              "\t\t\t<tangent>0.000000000000</tangent>\n\t\t\t<slope>-0.015625000000</slope>\n"
+              "\t\t\t<radius>0.000000000000</radius>\n\t\t</element>\n\t</VerticalAlignment>\n"
+              "\t<Section>\n\t\t<element>\n\t\t\t<L1>100.000000000000</L1>\n"
+              "\t\t\t<L2>200.000000000000</L2>\n\t\t\t<left>Left Side</left>\n"
+              "\t\t\t<right>a/b</right>\n\t\t</element>\n\t</Section>\n"
+              "\t<Template>\n\t\t<element>\n\t\t\t<name>Left Side</name>\n\t\t\t<item>\n"
+              "\t\t\t\t<dist>3.750000000000</dist>\n\t\t\t\t<dh>-0.075000000000</dh>\n"
+              "\t\t\t</item>\n\t\t</element>\n"
+              "\t\t<element>\n\t\t\t<name>a/b</name>\n\t\t</element>\n\t</Template>\n</Road>\n");
+    EXPECT_STREQ(road.FilePath(), path("small.rod").c_str());
+    EXPECT_FALSE(road.IsModified());
+
+    ASSERT_TRUE(road.Load(path("small.rod")));  // the reader drops blanks and slashes
+    EXPECT_EQ(road.GetTemplate(0)->name + road.GetTemplate(1)->name, "LeftSideab");
+    EXPECT_EQ(road.GetSection(0)->left + road.GetSection(0)->right, "LeftSideab");
+}
+
+TEST_F(Files, SavedRoadReloadsToTwelveDecimalsWhateverTheLocale)
+{
+    ASSERT_TRUE(exampleRoad().Save(path("road.rod")));
+    RoadSet loaded;
+    RoadSet::Ver = RoadSet::VerNewer;
+    loaded.SetModified(true);
+    ASSERT_TRUE(loaded.Load(path("road.rod")));
+    EXPECT_EQ(RoadSet::fileVer, 2);
+    EXPECT_EQ(RoadSet::Ver, RoadSet::VerCurrent);
+    EXPECT_FALSE(loaded.IsModified());
+    EXPECT_STREQ(loaded.FilePath(), path("road.rod").c_str());
+    EXPECT_EQ(loaded.NumberOfCross(), 6);  // start, four curves, end
+    ASSERT_TRUE(loaded.Save(path("again.rod")));
+    EXPECT_EQ(read("again.rod"), read("road.rod"));
+
+    // A decimal-comma locale changes neither file.
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        GTEST_SKIP() << "no de_DE.UTF-8 locale";
+    char printed[16];
+    std::snprintf(printed, sizeof printed, "%.1f", 0.5);
+    RoadSet points;
+    points.InsertCross(pointAt(3380000.25, 500000.5, 450.5, 60.25, 120.125, 60.25));
+    const bool done = exampleRoad().Save(path("de.rod")) && loaded.Load(path("de.rod")) &&
+                      loaded.Save(path("again.rod")) && points.SaveCross(u16(path("de.cross"))) &&
+                      points.LoadCross(u16(path("de.cross")));
+    std::setlocale(LC_ALL, "C");
+    ASSERT_STREQ(printed, "0,5");  // the locale really writes commas
+    ASSERT_TRUE(done);
+    EXPECT_EQ(read("de.rod"), read("road.rod"));
+    EXPECT_EQ(read("again.rod"), read("road.rod"));
+    EXPECT_EQ(read("de.cross"), "3380000.25,500000.5,450.5,60.25,120.125,60.25\n");
+    EXPECT_EQ(points.GetCross(0)->arcLen, 120.125);
+}
+
+TEST_F(Files, ReaderDropsBlanksAndReadsBlankFilesAsEmptyRoads)
+{
+    RoadSet road;
+    ASSERT_TRUE(load(road,
+                     "< Road >< Version > 2 </Version>\n<Horizontal Alignment><element>"
+                     "<x1>\t1 2.5\n</ x1 ></element></HorizontalAlignment></Road>"));
+    EXPECT_EQ(RoadSet::fileVer, 2);
+    ASSERT_EQ(road.NumberOfHorizon(), 1);
+    EXPECT_EQ(road.GetHorizon(0)->x1, 12.5);  // blanks dropped inside tags and values
+    for (const char* text : {"", " \n\t\n  \n"}) {
+        ASSERT_TRUE(load(road, text));
+        EXPECT_EQ(RoadSet::fileVer, 0);
+        EXPECT_TRUE(road.isHorizonEmpty());
+    }
+}
+
+TEST_F(Files, RoadReaderSkipsUnknownAndMissingTags)
+{
+    RoadSet road;
+    ASSERT_TRUE(load(road,
+                     "<Road><Version>two</Version><Comment><element><x1>7</x1></element>"
+                     "</Comment><HorizontalAlignment>"
+                     "<element><type>1</type><x1>5</x1><mode>3</mode><colour>red</colour>"
+                     "<deeper><x1>2</x1></deeper></element><element><type>2</type><x1>abc</x1>"
+                     "</element></HorizontalAlignment><Template><element><name>T</name>"
+                     "<item><dist>1</dist><dh>2</dh></item><item><dh>3</dh></item></element>"
+                     "<element><item><dist>4</dist></item></element></Template></Road> > </g>"));
+    EXPECT_EQ(RoadSet::fileVer, 0);
+    ASSERT_EQ(road.NumberOfHorizon(), 2);
+    EXPECT_EQ(road.GetHorizon(0)->x1, 5);
+    // A missing or unreadable value keeps that of the record before; a
+    // template keeps the name but not the items.
+    const RoadEntity& e = *road.GetHorizon(1);
+    EXPECT_EQ(std::make_tuple(e.type, e.x1, e.mode), std::make_tuple(2, 5.0, 3));
+    ASSERT_EQ(road.NumberOfTemplates(), 2);
+    const RoadTemplate &t = *road.GetTemplate(0), &u = *road.GetTemplate(1);
+    ASSERT_EQ(std::make_pair(t.items.size(), u.items.size()), std::make_pair(2ul, 1ul));
+    EXPECT_EQ(std::make_pair(t.items[1].dist, t.items[1].dh), std::make_pair(1.0, 3.0));
+    EXPECT_EQ(std::make_pair(u.name, u.items[0].dh), std::make_pair(std::string("T"), 3.0));
+
+    ASSERT_TRUE(load(road, "<Road><HorizontalAlignment><element><x1>1</x1></element><element>"));
+    EXPECT_EQ(road.NumberOfHorizon(), 1);
+    // A leading declaration is an opening tag never closed: all sits one level deeper.
+    ASSERT_TRUE(road.Save(path("road.rod")));
+    ASSERT_TRUE(load(road, "<?xml version=\"1.0\"?>\n" + read("road.rod")));
+    EXPECT_TRUE(road.isHorizonEmpty());
+}
+
+TEST_F(Files, MalformedRoadKeepsOnlyTheTemplatesReadBeforeTheError)
+{
+    const auto name = [](const std::string& name, const std::string& gap) {
+        return "<Road><Template><element>" + gap + "<name>" + name +
+               "</name></element></Template></Road>";
+    };
+    RoadSet road;
+    ASSERT_TRUE(load(road, name(std::string(255, 'n'), std::string(255, '\t'))));
+    EXPECT_EQ(road.GetTemplate(0)->name, std::string(255, 'n'));
+    EXPECT_TRUE(load(road, name(std::string(255, 'n') + std::string(300, ' '), "")));
+    // Texts of more than 255 characters, blanks not counted, overflow nothing.
+    EXPECT_FALSE(load(road, name(std::string(256, 'n'), "")));
+    EXPECT_FALSE(load(road, name("n", std::string(128, '\n') + std::string(128, '\t'))));
+    EXPECT_FALSE(load(road, "<Road><" + std::string(256, 't') + "></Road>"));
+    EXPECT_FALSE(load(road, "<Road> 3 > 4 </Road>"));  // '>' outside a tag
+    EXPECT_FALSE(load(road, "</Road>"));               // nothing open to close
+
+    road = exampleRoad();
+    road.Save(path("road.rod"));
+    ASSERT_FALSE(load(road,
+                      "<Road><Version>2</Version><Template><element><name>T</name></element>"
+                      "</Template><Section><element><L1>0</L1><L2>9</L2></element></Section>"
+                      "<HorizontalAlignment><element><x1>1</x2>"));
+    EXPECT_EQ(road.NumberOfHorizon() + road.NumberOfCross() + road.NumberOfVertical() +
+                  road.NumberOfSections(),
+              0);
+    ASSERT_EQ(road.NumberOfTemplates(), 1);
+    EXPECT_EQ(road.GetTemplate(0)->name, "T");
+    EXPECT_STREQ(road.FilePath(), "");
+    EXPECT_EQ(RoadSet::fileVer, 2);
+}
+
+// The file is replaced only by a complete new one, which keeps the old
+// one's permissions and links; the road stays as it was when that fails.
+TEST_F(Files, FailedSaveLeavesFileAndRoadAlone)
+{
+    RoadSet road = exampleRoad();
+    road.SetModified(true);
+    EXPECT_FALSE(road.Save(""));  // no path stored yet
+    EXPECT_TRUE(road.IsModified());
+    ASSERT_TRUE(road.Save(path("road.rod")));
+    ASSERT_EQ(::chmod(path("road.rod").c_str(), 0640), 0);
+    const std::string before = read("road.rod");
+    road.GetVertical(0)->height = 99;
+    road.SetModified(true);
+
+    // The disk fills up after a few kilobytes.
+    rlimit limit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    rlimit small = limit;
+    small.rlim_cur = 4096;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool overwritten = road.Save("");
+    const bool created = road.Save(path("new.rod"));
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, handler);
+
+    EXPECT_FALSE(overwritten);
+    EXPECT_FALSE(created);
+    EXPECT_TRUE(read("road.rod") == before);
+    EXPECT_TRUE(road.IsModified());
+    fs::create_directory(path("folder.rod"));
+    EXPECT_FALSE(road.Save(path("folder.rod")));
+    EXPECT_FALSE(road.Save(path("missing/road.rod")));
+    EXPECT_FALSE(road.Save(std::string("road\0x.rod", 10)));
+    EXPECT_STREQ(road.FilePath(), path("road.rod").c_str());
+    EXPECT_EQ(files(), 2);
+    ASSERT_TRUE(road.Save(""));  // the stored path
+    EXPECT_FALSE(read("road.rod") == before);
+}
+
+// A save replaces the file, but keeps its permissions and links.
+TEST_F(Files, SaveKeepsPermissionsAndLinks)
+{
+    RoadSet road = exampleRoad();
+    ASSERT_TRUE(road.Save(path("road.rod")));
+    ASSERT_EQ(::chmod(path("road.rod").c_str(), 0640), 0);
+    ASSERT_TRUE(road.Save(path("road.rod")));
+    const mode_t mask = ::umask(027);  // a new file follows the umask, not the temporary's
+    ASSERT_TRUE(road.Save(path("new.rod")));
+    ::umask(mask);
+    for (const char* name : {"road.rod", "new.rod"}) {
+        struct stat st;
+        ASSERT_EQ(::stat(path(name).c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0640u) << name;
+    }
+    fs::create_symlink(path("road.rod"), path("link.rod"));
+    road.GetVertical(0)->height = 99;
+    ASSERT_TRUE(road.Save(path("link.rod")));
+    EXPECT_TRUE(fs::is_symlink(path("link.rod")));
+    ASSERT_TRUE(road.Load(path("road.rod")));
+    EXPECT_EQ(road.GetVertical(0)->height, 99);
+}
+
+TEST_F(Files, UnreadablePathsChangeNothing)
+{
+    RoadSet road = exampleRoad();
+    road.SetModified(true);
+    road.InsertCross(pointAt(1, 2));
+    fs::create_directory(path("folder"));
+    const std::u16string lone = u16(path("x")) + char16_t(0xD800);  // half a surrogate pair
+    for (const std::string& name : {path("missing"), path("folder"), std::string(),
+                                    std::string("/dev/zero"),  // would never end
+                                    std::string("road\0x.rod", 10)}) {
+        EXPECT_FALSE(road.Load(name)) << name;
+        EXPECT_FALSE(road.LoadCross(u16(name))) << name;
+    }
+    EXPECT_FALSE(road.LoadCross(lone));
+    EXPECT_FALSE(road.LoadCross(u16(path("x")) + char16_t(0xDC00)));
+    EXPECT_EQ(road.NumberOfHorizon(), 18);
+    EXPECT_EQ(road.NumberOfCross(), 1);
+    EXPECT_TRUE(road.IsModified());
+
+    for (const std::u16string& p :
+         {std::u16string(), lone, u16(path("folder")), u16(path("missing/p.cross"))})
+        EXPECT_FALSE(road.SaveCross(p));
+    EXPECT_EQ(files(), 1);
+}
+
+TEST_F(Files, SavedPointsReloadWithFreshTangents)
+{
+    RoadSet road;
+    road.InsertCross(pointAt(3456789.123456789, 500000.5));
+    CrossEntity curve = pointAt(3457000, 500300.25, -300, 40, 100, 60);
+    curve.l = 123;
+    road.InsertCross(curve);
+    road.InsertCross(pointAt(3457100.000000001, -0.0000123456789012345));
+    // Other names reach the disk as UTF-8.
+    const std::u16string name = u"stra\u00dfe-\u9053\u8def-\U0001D11E.cross";
+    ASSERT_TRUE(road.SaveCross(u16(path("")) + name));
+    EXPECT_EQ(read("stra\xc3\x9f"
+                   "e-\xe9\x81\x93\xe8\xb7\xaf-\xf0\x9d\x84\x9e.cross"),
+              "3456789.12346,500000.5,0,0,0,0\n3457000,500300.25,300,40,100,60\n"
+              "3457100,-1.23456789012e-05,0,0,0,0\n");
+
+    RoadSet loaded;
+    ASSERT_TRUE(loaded.LoadCross(u16(path("")) + name));
+    ASSERT_EQ(loaded.NumberOfCross(), 3);
+    const CrossEntity& c = *loaded.GetCross(1);
+    EXPECT_EQ(c.l, 0);
+    CrossEntity fresh = c;
+    RoadSet::CalTangent_v2(&fresh);
+    EXPECT_EQ(std::make_tuple(c.tangentLenIn, c.tangentLenOut, c.angle),
+              std::make_tuple(fresh.tangentLenIn, fresh.tangentLenOut, fresh.angle));
+    EXPECT_NE(c.tangentLenIn, c.tangentLenOut);  // unequal spirals
+}
+
+TEST_F(Files, PointReaderTakesAnySeparatorAndStopsAtBadLines)
+{
+    using namespace std::string_literals;
+    RoadSet road;
+    // Loads into a road that holds one point beforehand.
+    const auto loadCross = [&](const std::string& text) {
+        road.ClearCross();
+        road.InsertCross(pointAt(-1, -1));
+        std::ofstream(path("in.cross"), std::ios::binary) << text;
+        return road.LoadCross(u16(path("in.cross")));
+    };
+    ASSERT_TRUE(loadCross("1;2;3;4;5;6\n 1 , 2,\t3,4 ,5,6 and more\n1x2x3x4x5x6"));
+    ASSERT_EQ(road.NumberOfCross(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const CrossEntity& c = *road.GetCross(i);
+        EXPECT_EQ(c.x + c.y + c.radius + c.spiralLenIn + c.arcLen + c.spiralLenOut, 21);
+        EXPECT_EQ(c.spiralLenIn, 4);
+    }
+    ASSERT_TRUE(loadCross("1,2,0,0,0,0\n"));  // ends with "GetLine Failed", still true
+    EXPECT_EQ(road.NumberOfCross(), 1);
+    ASSERT_TRUE(loadCross(""));
+    EXPECT_EQ(road.NumberOfCross(), 0);
+
+    // A line over 1023 characters ends the file quietly.
+    const std::string fits = "1,2,0,0,0,0" + std::string(1012, ' ');
+    ASSERT_TRUE(loadCross(fits + "\n" + fits + " \n" + fits + "\n"));
+    EXPECT_EQ(road.NumberOfCross(), 1);
+    ASSERT_TRUE(loadCross(std::string(100000, '7') + "\n"));
+    EXPECT_EQ(road.NumberOfCross(), 0);
+
+    for (const std::string& text : {"1,2,0,0,0,0\n\n3,4,0,0,0,0\n"s, "1,2,0,0,0,0\n1,2,3\n"s,
+                                    "1,2,0,0,0,0\n1,,2,0,0,0,0\n"s, "1,2,0,\0000,0,0\n"s}) {
+        EXPECT_FALSE(loadCross(text)) << text;
+        EXPECT_EQ(road.NumberOfCross(), 0) << text;
+    }
+}
+
+TEST_F(Files, ShippedExamplesMatchTheirGenerator)
+{
+    // Line by line, numbers to 1e-9.
+    ASSERT_TRUE(exampleRoad().Save(path("road.rod")));
+    std::istringstream made(read("road.rod")), shipped(readFile(kExamples + ".rod"));
+    std::string m, s;
+    while (std::getline(made, m)) {
+        ASSERT_TRUE(std::getline(shipped, s)) << m;
+        const std::size_t tag = m.find('>') + 1;
+        ASSERT_EQ(m.substr(0, tag), s.substr(0, tag));
+        EXPECT_TRUE(m == s || std::fabs(std::stod(m.substr(tag)) - std::stod(s.substr(tag))) < 1e-9)
+            << m << " vs " << s;
+    }
+    EXPECT_FALSE(std::getline(shipped, s)) << s;
+
+    RoadSet road, points;
+    ASSERT_TRUE(road.Load(kExamples + ".rod"));
+    ASSERT_TRUE(points.LoadCross(u16(kExamples + ".cross")));
+    ASSERT_EQ(points.NumberOfCross(), 6);
+    ASSERT_EQ(road.NumberOfCross(), 6);
+    for (int i = 0; i < 6; ++i) {
+        const CrossEntity &p = *points.GetCross(i), &q = *road.GetCross(i);
+        EXPECT_NEAR(std::hypot(p.x - q.x, p.y - q.y), 0, 1e-4) << i;
+        EXPECT_NEAR(p.tangentLenIn + p.tangentLenOut, q.tangentLenIn + q.tangentLenOut, 1e-6) << i;
+    }
+}
+
+// Writes the example files anew from exampleRoad(); run it by hand with
+// --gtest_also_run_disabled_tests --gtest_filter=ExampleFiles.DISABLED_Regenerate
+TEST(ExampleFiles, DISABLED_Regenerate)
+{
+    RoadSet road = exampleRoad();
+    ASSERT_TRUE(road.Save(kExamples + ".rod"));
+    ASSERT_TRUE(road.ToCross_v2());
+    ASSERT_TRUE(road.SaveCross(u16(kExamples + ".cross")));
+}
+
+}  // namespace
