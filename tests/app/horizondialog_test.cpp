@@ -1,525 +1,550 @@
 // The horizontal alignment dialog driven as a user would: a road designed by
 // intersection points and read back as elements, and the other way round;
-// the PI table's editing rules, its files, and the apply flows' failures.
+// the editing rules of both tables, PI files, the apply flows' failures, and
+// the arc through three points the element table takes from its menu.
+#include "editors/horizondialog.h"
 #include "dialogtest.h"
-#include "globals.h"
-#include "horizondialogdriver.h"
-#include "mainwindow.h"
-#include "modalanswer.h"
+#include "editors/arccalcdlg.h"
+#include "editors/myitemmodel.h"
 
-#include <QAction>
-#include <QFile>
+#include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QLoggingCategory>
-#include <QPointer>
-#include <QTemporaryDir>
-
-#include <cmath>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTableView>
 
 namespace {
 
-constexpr double kTolerance = 1e-6;
-
-struct Point
+// The dialog as a user sees it: its named parts, and its two tables typed
+// into and clicked.
+class HorizonDialogParts
 {
-    double x;
-    double y;
+public:
+    // Shows a new dialog of this window on this tab (0 PI, 1 elements).
+    HorizonDialogParts(QWidget* window, int tab) : dialog_(new HorizonDialog(window))
+    {
+        dialog_->show();
+        tabs()->setCurrentIndex(tab);
+    }
+    explicit HorizonDialogParts(HorizonDialog* dialog) : dialog_(dialog) {}
+
+    template <typename T>
+    T* get(const char* name) const
+    {
+        return dialog_->findChild<T*>(name);
+    }
+    void click(const char* button) const { clickButton(dialog_, button); }
+    QLineEdit* field(const char* name) const { return get<QLineEdit>(name); }
+    QTableWidget* crossTable() const { return get<QTableWidget>("crossTable"); }
+    QTableView* elementView() const { return get<QTableView>("tableView"); }
+    MyItemModel* elements() const { return qobject_cast<MyItemModel*>(elementView()->model()); }
+    QTabWidget* tabs() const { return get<QTabWidget>("tabWidget"); }
+
+    bool typeElement(int row, int column, const QString& text) const
+    {
+        return typeIntoCell(elementView(), elements()->index(row, column), text);
+    }
+    bool typeCross(int row, int column, const QString& text) const
+    {
+        return typeIntoCell(crossTable(), crossTable()->model()->index(row, column), text);
+    }
+    void selectElement(int row) const { clickCell(elementView(), elements()->index(row, 0)); }
+    // Selects a PI row by clicking its "X" cell.
+    void selectCross(int row) const
+    {
+        clickCell(crossTable(), crossTable()->model()->index(row, 0));
+    }
+    double crossValue(int row, int role) const
+    {
+        return crossTable()->item(row, HorizonDialog::XColumn)->data(role).toDouble();
+    }
+    int crossKind(int row) const { return int(crossValue(row, HorizonDialog::KindRole)); }
+    bool isLocked(int row, int column) const
+    {
+        const QStandardItem* cell = elements()->item(row, column);
+        return !cell->isEnabled() && cell->background().color() == MyItemModel::kLockedCellColour;
+    }
+    // The texts of one column of the element table, row by row.
+    QStringList elementColumn(int column) const
+    {
+        QStringList texts;
+        for (int row = 0; row < elements()->rowCount(); ++row)
+            texts << elements()->cellText(row, column);
+        return texts;
+    }
+
+private:
+    HorizonDialog* dialog_;
 };
 
 // Start, an arc turning right by 0.35, a spiral-spiral turning left by
-// 0.25 and a spiral-arc-spiral turning right by 0.4, end. The curves below
-// turn exactly by these deflections.
-std::vector<Point> designPoints()
+// 0.25, a spiral-arc-spiral turning right by 0.4, end.
+const double kDeflections[] = {0.0, 0.35, -0.25, 0.4, 0.0};
+
+QList<QPointF> designPoints()
 {
-    const double deflections[] = {0.0, 0.35, -0.25, 0.4};
-    const double legs[] = {600.0, 700.0, 800.0, 500.0};
-    std::vector<Point> points{{1000.0, 2000.0}};
+    QList<QPointF> points{{1000.0, 2000.0}};
     double azimuth = 0.3;
-    for (int i = 0; i < 4; ++i) {
-        azimuth += deflections[i];
-        const Point& p = points.back();
-        points.push_back({p.x + legs[i] * std::cos(azimuth), p.y + legs[i] * std::sin(azimuth)});
+    for (const double leg : {600.0, 700.0, 800.0, 500.0}) {
+        azimuth += kDeflections[points.size() - 1];
+        points << points.last() + leg * QPointF(std::cos(azimuth), std::sin(azimuth));
     }
     return points;
 }
 
-QString number(double v)
+// Inserts a PI row per point and types its X and Y.
+void typePoints(const HorizonDialogParts& parts, const QList<QPointF>& points)
 {
-    return QString::number(v, 'f', 6);
+    for (int row = 0; row < points.size(); ++row) {
+        parts.click("pushButtonInsert");
+        QVERIFY(parts.typeCross(row, 0, QString::number(points[row].x(), 'f', 6)));
+        QVERIFY(parts.typeCross(row, 1, QString::number(points[row].y(), 'f', 6)));
+    }
 }
 
-// A line, a right spiral-arc-spiral and a line, typed into the element table
-// of an empty road.
+// A line, a right spiral-arc-spiral and a line, typed row by row into the
+// element table of an empty road; each new row keeps its suggested type.
 void typeElementDesign(const HorizonDialogParts& parts)
 {
-    QAbstractButton* insert = parts.button("pushButton_4");
-    click(insert);
-    QVERIFY(parts.typeElement(0, MyItemModel::NorthColumn, "5000"));
-    QVERIFY(parts.typeElement(0, MyItemModel::EastColumn, "8000"));
-    QVERIFY(parts.typeElement(0, MyItemModel::StartAzimuthColumn, "45"));
-    QVERIFY(parts.typeElement(0, MyItemModel::LengthColumn, "200"));
-    QVERIFY(parts.typeElement(0, MyItemModel::StakeColumn, "1000"));
-    click(insert);  // a spiral into the curve
-    QVERIFY(parts.typeElement(1, MyItemModel::EndRadiusColumn, "300"));
-    QVERIFY(parts.typeElement(1, MyItemModel::LengthColumn, "80"));
-    click(insert);  // the arc
-    QVERIFY(parts.typeElement(2, MyItemModel::StartRadiusColumn, "300"));
-    QVERIFY(parts.typeElement(2, MyItemModel::LengthColumn, "150"));
-    click(insert);  // the spiral out of it
-    QVERIFY(parts.typeElement(3, MyItemModel::StartRadiusColumn, "300"));
-    QVERIFY(parts.typeElement(3, MyItemModel::LengthColumn, "80"));
-    click(insert);  // the line
-    QVERIFY(parts.typeElement(4, MyItemModel::LengthColumn, "250"));
+    const QList<QPair<int, QString>> rows[] = {
+        {{MyItemModel::NorthColumn, "5000"},
+         {MyItemModel::EastColumn, "8000"},
+         {MyItemModel::StartAzimuthColumn, "45"},
+         {MyItemModel::LengthColumn, "200"},
+         {MyItemModel::StakeColumn, "1000"}},
+        {{MyItemModel::EndRadiusColumn, "300"}, {MyItemModel::LengthColumn, "80"}},
+        {{MyItemModel::StartRadiusColumn, "300"}, {MyItemModel::LengthColumn, "150"}},
+        {{MyItemModel::StartRadiusColumn, "300"}, {MyItemModel::LengthColumn, "80"}},
+        {{MyItemModel::LengthColumn, "250"}}};
+    for (int row = 0; row < 5; ++row) {
+        parts.click("pushButton_4");
+        for (const auto& [column, text] : rows[row])
+            QVERIFY(parts.typeElement(row, column, text));
+    }
+    QCOMPARE(parts.elementColumn(MyItemModel::ElementColumn),
+             QStringList({"Line", "Spiral", "Arc", "Spiral", "Line", "End"}));
 }
 
-QStringList elementTypes(const MyItemModel* model)
+// A line, a right spiral-arc-spiral of radius 250, a line, then a left arc
+// of radius 300 that keeps its own start point.
+void makeElementRoad()
 {
-    QStringList types;
-    for (int row = 0; row < model->rowCount(); ++row)
-        types << model->cellText(row, MyItemModel::ElementColumn);
-    return types;
+    theRoad.InsertHorizonPoint(1000, 2000, 500);
+    const double rows[][5] = {{1, 0, 0, 100, 0},  {3, 0, 250, 60, 0}, {2, 250, 250, 100, 0},
+                              {3, 250, 0, 60, 0}, {1, 0, 0, 50, 0},   {2, -300, -300, 80, 2}};
+    for (const auto& row : rows) {
+        RoadEntity e;
+        QCOMPARE(e.set(int(row[0]), 1000, 2000, 0.5, row[1], row[2], row[3], int(row[4])), 0);
+        e.l1 = 500;
+        theRoad.InsertHorizon(e);
+    }
+    QCOMPARE(theRoad.ApplyHorizon(), 0);
+}
+
+// Types the three points, X and Y, into the arc dialog and calculates.
+void calculateArc(ArcCalcDlg* dialog, const QStringList& coordinates)
+{
+    auto* view = dialog->findChild<QTableView*>("tableView");
+    for (int i = 0; i < coordinates.size(); ++i)
+        QVERIFY(typeIntoCell(view, view->model()->index(i / 2, i % 2), coordinates[i]));
+    clickButton(dialog, "btnCalc");
+}
+
+QString field(const ArcCalcDlg* dialog, const char* name)
+{
+    return dialog->findChild<QLineEdit*>(name)->text();
 }
 
 }  // namespace
 
-class HorizonDialogTest : public QObject
+class HorizonDialogTest : public DialogTest
 {
     Q_OBJECT
 
 private:
     QTemporaryDir dir_;
-    std::unique_ptr<DialogTestWindow> window_;
-    QPointer<HorizonDialog> dialog_;
 
-    HorizonDialogParts openDialog()
+    // The arc dialog as the element table's context menu opens it.
+    static ArcCalcDlg* openArcDialog(const HorizonDialogParts& parts)
     {
-        dialog_ = new HorizonDialog(window_.get());
-        dialog_->show();
-        return HorizonDialogParts(dialog_);
+        QWidget* viewport = parts.elementView()->viewport();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, {}, viewport->mapToGlobal(QPoint()));
+        QApplication::sendEvent(viewport, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu || menu->actions().size() != 1 ||
+            menu->actions()[0]->text() != "Arc From 3 points")
+            return nullptr;
+        QTest::mouseClick(menu, Qt::LeftButton, {},
+                          menu->actionGeometry(menu->actions()[0]).center());
+        auto* dialog = parts.get<ArcCalcDlg>("ArcCalcDlg");
+        return dialog && dialog->isVisible() && dialog->isModal() ? dialog : nullptr;
     }
 
 private slots:
     void initTestCase() { QLoggingCategory::setFilterRules("default.debug=false"); }
 
-    void init()
-    {
-        theRoad.NewRoad();
-        window_ = std::make_unique<DialogTestWindow>();
-    }
-
-    void cleanup() { window_.reset(); }
-
     void piDesignReadsBackAsElements()
     {
-        const HorizonDialogParts parts = openDialog();
-        QCOMPARE(parts.tabs()->currentWidget(), parts.get("tab"));
-        const std::vector<Point> points = designPoints();
-        for (int row = 0; row < int(points.size()); ++row) {
-            click(parts.button("pushButtonInsert"));
-            QVERIFY(parts.typeCross(row, HorizonDialog::XColumn, number(points[row].x)));
-            QVERIFY(parts.typeCross(row, HorizonDialog::YColumn, number(points[row].y)));
-        }
+        const HorizonDialogParts parts(window_.get(), 0);
+        const QList<QPointF> points = designPoints();
+        typePoints(parts, points);
         QVERIFY(parts.typeCross(0, HorizonDialog::LColumn, "100"));
-
-        struct Curve
-        {
-            int kind;
-            const char* radius;
-            const char* arc;
-            const char* in;
-            const char* out;
-        };
-        const Curve curves[] = {{HorizonDialog::ArcCurve, "500", "175", "", ""},
-                                {HorizonDialog::SpiralSpiralCurve, "400", "", "100", "100"},
-                                {HorizonDialog::SpiralArcSpiralCurve, "600", "140", "80", "120"}};
+        // Radius, arc length, entry and exit spiral of the curves of kind 1 to 3.
+        const char* const fields[] = {"radiusEdit", "lengthEdit", "length1Edit", "length2Edit"};
+        const QStringList curves[] = {
+            {"500", "175", "", ""}, {"400", "", "100", "100"}, {"600", "140", "80", "120"}};
         for (int row = 1; row <= 3; ++row) {
-            const Curve& curve = curves[row - 1];
             parts.selectCross(row);
-            parts.chooseKind(curve.kind);
-            QCOMPARE(parts.kindBox()->currentIndex(), row);
-            retype(parts.field("radiusEdit"), curve.radius);
-            if (parts.field("lengthEdit")->isEnabled())
-                retype(parts.field("lengthEdit"), curve.arc);
-            if (parts.field("length1Edit")->isEnabled()) {
-                retype(parts.field("length1Edit"), curve.in);
-                retype(parts.field("length2Edit"), curve.out);
-            }
-            click(parts.button("pushButtonModify"));
+            chooseWithKeys(parts.get<QComboBox>("comboBox"), row);
+            for (int i = 0; i < 4; ++i)
+                if (parts.field(fields[i])->isEnabled())
+                    retype(parts.field(fields[i]), curves[row - 1][i]);
+            parts.click("pushButtonModify");
         }
-        // Tangent lengths of the last curve: unequal spirals, unequal tangents.
-        QVERIFY(parts.field("t1Edit")->text() != parts.field("t2Edit")->text());
+        QCOMPARE(boxRaisedBy([&] { parts.click("pushButtonApply"); }), QString());
 
-        ModalAnswers answers({press(QMessageBox::Ok)});
-        click(parts.button("pushButtonApply"));
-        QVERIFY(answers.seen().isEmpty());
-
-        QCOMPARE(elementTypes(parts.elements()),
+        QCOMPARE(parts.elementColumn(MyItemModel::ElementColumn),
                  QStringList({"Line", "Arc", "Line", "Spiral", "Spiral", "Line", "Spiral", "Arc",
                               "Spiral", "Line", "End"}));
-        const MyItemModel* model = parts.elements();
-        auto text = [model](int row, int column) { return model->cellText(row, column); };
-        QCOMPARE(text(1, MyItemModel::StartRadiusColumn), QString("500.000"));
-        // The left turn: a spiral from the straight into radius 400, and out.
-        QCOMPARE(text(3, MyItemModel::StartRadiusColumn), QString());
-        QCOMPARE(text(3, MyItemModel::EndRadiusColumn), QString("-400.000"));
-        QCOMPARE(text(4, MyItemModel::StartRadiusColumn), QString("-400.000"));
-        QCOMPARE(text(4, MyItemModel::EndRadiusColumn), QString());
-        QCOMPARE(text(7, MyItemModel::EndRadiusColumn), QString("600.000"));
-        QCOMPARE(text(7, MyItemModel::LengthColumn), QString("140.000"));
-        QCOMPARE(text(0, MyItemModel::StakeColumn), QString("100.000"));
-
-        // The road ends at the end point, and the PI table shows the stations.
-        QCOMPARE(theRoad.NumberOfHorizon(), 11);
+        // Radii signed by the turn; spirals have none at their straight end.
+        QCOMPARE(
+            parts.elementColumn(MyItemModel::StartRadiusColumn),
+            QStringList({"", "500.000", "", "", "-400.000", "", "", "600.000", "600.000", "", ""}));
+        QCOMPARE(parts.elementColumn(MyItemModel::StakeColumn).first(), QString("100.000"));
         const RoadEntity& last = *theRoad.GetHorizon(10);
-        QVERIFY(std::hypot(last.x2 - points[4].x, last.y2 - points[4].y) < 0.01);
-        QCOMPARE(parts.crossTable()->rowCount(), 5);
-        QCOMPARE(parts.crossTable()->item(4, HorizonDialog::LColumn)->text(),
-                 QString::number(last.l1 + last.length, 'f', 3));
-        QCOMPARE(parts.crossKind(1), int(HorizonDialog::ArcCurve));
-        QCOMPARE(parts.crossKind(2), int(HorizonDialog::SpiralSpiralCurve));
-        QCOMPARE(parts.crossKind(3), int(HorizonDialog::SpiralArcSpiralCurve));
-        QVERIFY(theRoad.IsModified());
+        QVERIFY(std::hypot(last.x2 - points[4].x(), last.y2 - points[4].y()) < 0.01);
+        // The PI table shows the kinds read back from the road.
+        for (int row = 0; row < 5; ++row)
+            QCOMPARE(parts.crossKind(row), row % 4);
     }
 
     void elementDesignReadsBackAsIntersectionPoints()
     {
-        const HorizonDialogParts parts = openDialog();
-        parts.showElementTab();
+        const HorizonDialogParts parts(window_.get(), 1);
         typeElementDesign(parts);
-        QCOMPARE(elementTypes(parts.elements()),
-                 QStringList({"Line", "Spiral", "Arc", "Spiral", "Line", "End"}));
-        ModalAnswers answers({press(QMessageBox::Ok)});
-        click(parts.button("pushButton_6"));
-        QVERIFY(answers.seen().isEmpty());
-
-        QCOMPARE(theRoad.NumberOfHorizon(), 6);
-        const RoadEntity& first = *theRoad.GetHorizon(1);
-        QCOMPARE(first.x1, 5000.0);
-        QCOMPARE(first.y1, 8000.0);
-        QVERIFY(std::fabs(first.angle1 - dms2rad(45)) < kTolerance);
-        QCOMPARE(theRoad.GetHorizon(2)->l1, 1200.0);
-        QCOMPARE(parts.elements()->cellText(5, MyItemModel::StakeColumn), QString("1760.000"));
-
+        QCOMPARE(boxRaisedBy([&] { parts.click("pushButton_6"); }), QString());
+        QVERIFY(std::fabs(theRoad.GetHorizon(1)->angle1 - dms2rad(45)) < 1e-9);
+        QCOMPARE(parts.elementColumn(MyItemModel::StakeColumn).last(), QString("1760.000"));
         // One curve point between the start and the end.
-        QTableWidget* table = parts.crossTable();
-        QCOMPARE(table->rowCount(), 3);
-        QCOMPARE(table->item(0, HorizonDialog::XColumn)->text(), QString("5000.000"));
-        QCOMPARE(table->item(0, HorizonDialog::LColumn)->text(), QString("1000.000"));
+        QCOMPARE(parts.crossTable()->rowCount(), 3);
+        QCOMPARE(parts.crossTable()->item(0, 0)->text(), QString("5000.000"));
+        QCOMPARE(parts.crossTable()->item(0, HorizonDialog::LColumn)->text(), QString("1000.000"));
         QCOMPARE(parts.crossKind(1), int(HorizonDialog::SpiralArcSpiralCurve));
-        QVERIFY(std::fabs(parts.crossValue(1, HorizonDialog::RadiusRole) - 300) < kTolerance);
-        QVERIFY(std::fabs(parts.crossValue(1, HorizonDialog::ArcLengthRole) - 150) < kTolerance);
-        QVERIFY(std::fabs(parts.crossValue(1, HorizonDialog::SpiralInRole) - 80) < kTolerance);
-        QCOMPARE(parts.crossKind(2), int(HorizonDialog::NoCurve));
+        QCOMPARE(parts.crossValue(1, HorizonDialog::RadiusRole), 300.0);
+        QCOMPARE(parts.crossValue(1, HorizonDialog::ArcLengthRole), 150.0);
+        QCOMPARE(parts.crossValue(1, HorizonDialog::SpiralInRole), 80.0);
     }
 
     void firstAndLastPiRowsCarryNoCurve()
     {
-        const HorizonDialogParts parts = openDialog();
-        QAbstractButton* insert = parts.button("pushButtonInsert");
+        const HorizonDialogParts parts(window_.get(), 0);
         for (int i = 0; i < 3; ++i)
-            click(insert);
+            parts.click("pushButtonInsert");
         // Each new row was the end point; the former end point became a curve.
         QCOMPARE(parts.crossKind(0), int(HorizonDialog::NoCurve));
         QCOMPARE(parts.crossKind(1), int(HorizonDialog::ArcCurve));
         QCOMPARE(parts.crossKind(2), int(HorizonDialog::NoCurve));
         // Only the start station counts; the others look blank.
-        QTableWidget* table = parts.crossTable();
-        QCOMPARE(table->item(1, HorizonDialog::LColumn)->background().color(),
+        QCOMPARE(parts.crossTable()->item(1, HorizonDialog::LColumn)->background().color(),
                  HorizonDialog::kBlankCellColour);
-        QCOMPARE(table->item(0, HorizonDialog::LColumn)->background().style(), Qt::NoBrush);
+        // A kind chosen for the end point snaps back.
+        parts.selectCross(2);
+        parts.get<QComboBox>("comboBox")->setCurrentIndex(HorizonDialog::ArcCurve);
+        QCOMPARE(parts.get<QComboBox>("comboBox")->currentIndex(), int(HorizonDialog::NoCurve));
 
         parts.selectCross(1);
-        QVERIFY(parts.kindBox()->isEnabled());
-        QVERIFY(parts.field("radiusEdit")->isEnabled());
-        QVERIFY(!parts.field("length1Edit")->isEnabled());
-        QCOMPARE(parts.field("length1Edit")->text(), QString("0"));
-        parts.selectCross(2);
-        QVERIFY(!parts.kindBox()->isEnabled());
-        QVERIFY(!parts.field("radiusEdit")->isEnabled());
-        // A kind chosen for the end point snaps back.
-        parts.kindBox()->setCurrentIndex(HorizonDialog::ArcCurve);
-        QCOMPARE(parts.kindBox()->currentIndex(), int(HorizonDialog::NoCurve));
+        retype(parts.field("radiusEdit"), "200");
+        retype(parts.field("lengthEdit"), "100");
+        parts.click("pushButtonModify");
+        const QString tangent = parts.field("t1Edit")->text();
+        QCOMPARE(tangent, QString::number(200 * std::tan(0.25), 'f', 3));
+        retype(parts.field("radiusEdit"), "-5");
+        QCOMPARE(boxRaisedBy([&] { parts.click("pushButtonModify"); }),
+                 QString("warning: road is wrong defined!"));
+        QCOMPARE(parts.field("t1Edit")->text(), tangent);
 
         // A row inserted in the middle is a curve point.
         parts.selectCross(0);
-        click(insert);
-        QCOMPARE(table->currentRow(), 1);
+        parts.click("pushButtonInsert");
+        QCOMPARE(parts.crossTable()->currentRow(), 1);
         QCOMPARE(parts.crossKind(1), int(HorizonDialog::ArcCurve));
-        QCOMPARE(table->rowCount(), 4);
     }
 
     void deletingPiRowsKeepsTheEndsWithoutCurves()
     {
-        const std::vector<Point> points = designPoints();
-        for (const Point& p : points) {
+        // Five points with arcs of radius 500, the inner ones turning with
+        // the points.
+        const QList<QPointF> points = designPoints();
+        for (int i = 0; i < 5; ++i) {
             CrossEntity c;
-            c.x = p.x;
-            c.y = p.y;
+            c.x = points[i].x();
+            c.y = points[i].y();
+            c.l = 100.0 * i;
             c.radius = 500;
-            c.arcLen = 100;
+            c.arcLen = 500 * std::fabs(kDeflections[i]) + 100 * (i % 4 == 0);
             RoadSet::CalTangent(&c);
             theRoad.InsertCross(c);
         }
-        theRoad.GetCross(0)->l = 250;
-        theRoad.GetCross(1)->l = 850;
-        const HorizonDialogParts parts = openDialog();
-        QTableWidget* table = parts.crossTable();
-
-        parts.selectCross(4);
-        click(parts.button("pushButtonDelete"));
-        QCOMPARE(table->rowCount(), 4);
-        QCOMPARE(table->currentRow(), 3);
-        QCOMPARE(parts.crossKind(3), int(HorizonDialog::NoCurve));
-        QCOMPARE(parts.field("radiusEdit")->text(), QString("0"));
-        // The new end point lost its curve, tangents included.
-        QCOMPARE(parts.crossValue(3, HorizonDialog::TangentInRole), 0.0);
-
-        parts.selectCross(0);
-        click(parts.button("pushButtonDelete"));
-        QCOMPARE(table->currentRow(), 0);
-        QCOMPARE(parts.crossKind(0), int(HorizonDialog::NoCurve));
-        QCOMPARE(parts.crossValue(0, HorizonDialog::TangentOutRole), 0.0);
-        // Its station cell still looks blank, yet it is the start station.
-        QCOMPARE(table->item(0, HorizonDialog::LColumn)->background().color(),
+        const HorizonDialogParts parts(window_.get(), 0);
+        // The new end point, then the new start point, lose their curves.
+        for (const auto& [deleted, end] : {std::pair(4, 3), std::pair(0, 0)}) {
+            parts.selectCross(deleted);
+            parts.click("pushButtonDelete");
+            QCOMPARE(parts.crossTable()->currentRow(), end);
+            QCOMPARE(parts.crossKind(end), int(HorizonDialog::NoCurve));
+            QCOMPARE(parts.crossValue(end, HorizonDialog::TangentInRole), 0.0);
+            QCOMPARE(parts.crossValue(end, HorizonDialog::TangentOutRole), 0.0);
+        }
+        // The start point's station cell still looks blank, yet the road
+        // starts there, at the point as the table shows it.
+        QCOMPARE(parts.crossTable()->item(0, HorizonDialog::LColumn)->background().color(),
                  HorizonDialog::kBlankCellColour);
+        QCOMPARE(boxRaisedBy([&] { parts.click("pushButtonApply"); }), QString());
+        const RoadEntity& line = *theRoad.GetHorizon(1);
+        QVERIFY(std::hypot(line.x1 - points[1].x(), line.y1 - points[1].y()) < 1e-3);
+        QCOMPARE(line.l1, 100.0);
 
         // Deleting an inner row shows the row that moved into its place.
         parts.selectCross(1);
-        click(parts.button("pushButtonDelete"));
-        QCOMPARE(table->rowCount(), 2);
-        QCOMPARE(table->currentRow(), 1);
-
+        parts.click("pushButtonDelete");
+        QCOMPARE(parts.crossTable()->currentRow(), 1);
         // Two points are too few to convert: the road only loses its points.
-        click(parts.button("pushButtonApply"));
+        const int elements = theRoad.NumberOfHorizon();
+        parts.click("pushButtonApply");
         QCOMPARE(theRoad.NumberOfCross(), 0);
-        QCOMPARE(theRoad.NumberOfHorizon(), 0);
-    }
-
-    void startPointDeletedStartsTheRoadAtItsOwnPoint()
-    {
-        // Start, two plain bends, end.
-        const std::vector<Point> points = designPoints();
-        for (const Point& p : points) {
-            CrossEntity c;
-            c.x = p.x;
-            c.y = p.y;
-            theRoad.InsertCross(c);
-        }
-        theRoad.GetCross(1)->radius = 300;
-        theRoad.GetCross(1)->arcLen = 300 * 0.35;
-        RoadSet::CalTangent(theRoad.GetCross(1));
-        theRoad.GetCross(1)->l = 777;
-        const HorizonDialogParts parts = openDialog();
-        parts.selectCross(0);
-        click(parts.button("pushButtonDelete"));
-        ModalAnswers answers({press(QMessageBox::Ok)});
-        click(parts.button("pushButtonApply"));
-        QVERIFY(answers.seen().isEmpty());
-        // The first line starts at the new start point (as the table shows it,
-        // to 3 decimals), at its old station.
-        const RoadEntity& line = *theRoad.GetHorizon(1);
-        QVERIFY(std::hypot(line.x1 - points[1].x, line.y1 - points[1].y) < 1e-3);
-        QCOMPARE(line.l1, 777.0);
-    }
-
-    void modifyRefusesNegativeDimensions()
-    {
-        const HorizonDialogParts parts = openDialog();
-        for (int i = 0; i < 3; ++i)
-            click(parts.button("pushButtonInsert"));
-        parts.selectCross(1);
-        retype(parts.field("radiusEdit"), "200");
-        retype(parts.field("lengthEdit"), "100");
-        click(parts.button("pushButtonModify"));
-        const QString tangent = parts.field("t1Edit")->text();
-        QVERIFY(std::fabs(tangent.toDouble() - 200 * std::tan(0.25)) < 1e-3);
-
-        retype(parts.field("radiusEdit"), "-5");
-        ModalAnswers answers({press(QMessageBox::Ok)});
-        click(parts.button("pushButtonModify"));
-        QCOMPARE(answers.seen(), QStringList("warning: road is wrong defined!"));
-        QCOMPARE(parts.field("t1Edit")->text(), tangent);
-    }
-
-    void failedPiApplyNamesThePointAndShowsThePartialChain()
-    {
-        const HorizonDialogParts parts = openDialog();
-        const std::vector<Point> points = designPoints();
-        for (int row = 0; row < 3; ++row) {
-            click(parts.button("pushButtonInsert"));
-            QVERIFY(parts.typeCross(row, HorizonDialog::XColumn, number(points[row].x)));
-            QVERIFY(parts.typeCross(row, HorizonDialog::YColumn, number(points[row].y)));
-        }
-        // An arc that turns by 0.2 where the points turn by 0.35.
-        parts.selectCross(1);
-        retype(parts.field("radiusEdit"), "500");
-        retype(parts.field("lengthEdit"), "100");
-        click(parts.button("pushButtonModify"));
-        ModalAnswers answers({press(QMessageBox::Ok)});
-        click(parts.button("pushButtonApply"));
-        QCOMPARE(answers.seen(),
-                 QStringList("warning: the 2 intersection point is wrong defined!"));
-        QVERIFY(theRoad.NumberOfHorizon() > 1);
-        QCOMPARE(parts.elements()->rowCount(), theRoad.NumberOfHorizon());
+        QCOMPARE(theRoad.NumberOfHorizon(), elements);
     }
 
     void refusedElementApplyKeepsTheRoad()
     {
-        theRoad.Load(VANTOREL_EXAMPLES "/example-road.rod");
+        QVERIFY(loadExampleRoad());
         const int elements = theRoad.NumberOfHorizon();
         const int points = theRoad.NumberOfCross();
-        const RoadEntity lastBefore = *theRoad.GetHorizon(elements - 1);
-        const HorizonDialogParts parts = openDialog();
-        parts.showElementTab();
+        const double endX = theRoad.GetHorizon(elements - 1)->x2;
+        const HorizonDialogParts parts(window_.get(), 1);
         // The third element becomes an arc without radius.
         QVERIFY(parts.typeElement(2, MyItemModel::ElementColumn, "Arc"));
         QVERIFY(parts.typeElement(2, MyItemModel::StartRadiusColumn, ""));
-        ModalAnswers answers({press(QMessageBox::Ok)});
-        click(parts.button("pushButton_6"));
-        QCOMPARE(answers.seen(), QStringList("warning: Radius of arc should not be ZERO!"));
+        QCOMPARE(boxRaisedBy([&] { parts.click("pushButton_6"); }),
+                 QString("warning: Radius of arc should not be ZERO!"));
         QCOMPARE(theRoad.NumberOfHorizon(), elements);
         QCOMPARE(theRoad.NumberOfCross(), points);
-        QCOMPARE(theRoad.GetHorizon(elements - 1)->x2, lastBefore.x2);
+        QCOMPARE(theRoad.GetHorizon(elements - 1)->x2, endX);
         QVERIFY(!theRoad.IsModified());
         // The rows stay for correction.
         QCOMPARE(parts.elements()->cellText(2, MyItemModel::StartRadiusColumn), QString("0.000"));
-        QCOMPARE(parts.crossTable()->rowCount(), points);
     }
 
     void tooShortRowIsDropped()
     {
-        const HorizonDialogParts parts = openDialog();
-        parts.showElementTab();
+        const HorizonDialogParts parts(window_.get(), 1);
         typeElementDesign(parts);
         parts.selectElement(4);
-        click(parts.button("pushButton_4"));
+        parts.click("pushButton_4");
         QVERIFY(parts.typeElement(5, MyItemModel::ElementColumn, "Line"));
         QVERIFY(parts.typeElement(5, MyItemModel::LengthColumn, "0.0005"));
-        click(parts.button("pushButton_6"));
+        parts.click("pushButton_6");
         QCOMPARE(theRoad.NumberOfHorizon(), 6);
         QCOMPARE(parts.elements()->rowCount(), 6);
     }
 
-    void onlyTheEndRowClearsTheElements()
-    {
-        theRoad.Load(VANTOREL_EXAMPLES "/example-road.rod");
-        const HorizonDialogParts parts = openDialog();
-        parts.showElementTab();
-        while (parts.elements()->rowCount() > 1) {
-            parts.selectElement(0);
-            click(parts.button("pushButton_5"));
-        }
-        click(parts.button("pushButton_6"));
-        QCOMPARE(theRoad.NumberOfHorizon(), 0);
-    }
-
     void arcDimensionedByAngle()
     {
-        const HorizonDialogParts parts = openDialog();
-        parts.showElementTab();
+        const HorizonDialogParts parts(window_.get(), 1);
         typeElementDesign(parts);
-        click(parts.button("radioButton_2"));
-        const MyItemModel* model = parts.elements();
-        QVERIFY(!model->item(2, MyItemModel::LengthColumn)->isEnabled());
-        QVERIFY(model->item(2, MyItemModel::OffsetColumn)->isEnabled());
+        // "Angle" swaps the arc's "Length" and "Offset" cells, and only the arc's.
+        parts.click("radioButton_2");
+        QVERIFY(parts.isLocked(2, MyItemModel::LengthColumn));
+        QVERIFY(!parts.isLocked(1, MyItemModel::LengthColumn));
         // 30 degrees 0 minutes 0 seconds at radius 300.
         QVERIFY(parts.typeElement(2, MyItemModel::OffsetColumn, "30"));
-        click(parts.button("pushButton_6"));
+        parts.click("pushButton_6");
         const double length = 300 * dms2rad(30);
-        QVERIFY(std::fabs(theRoad.GetHorizon(3)->length - length) < kTolerance);
-        QCOMPARE(model->cellText(2, MyItemModel::LengthColumn), QString::number(length, 'f', 3));
+        QVERIFY(std::fabs(theRoad.GetHorizon(3)->length - length) < 1e-6);
+        QCOMPARE(parts.elements()->cellText(2, MyItemModel::LengthColumn),
+                 QString::number(length, 'f', 3));
+        parts.click("radioButton");
+        QVERIFY(parts.isLocked(2, MyItemModel::OffsetColumn));
     }
 
     void piFilesTravelThroughCtrlAltKeys()
     {
-        theRoad.Load(VANTOREL_EXAMPLES "/example-road.rod");
+        QVERIFY(loadExampleRoad());
         const int points = theRoad.NumberOfCross();
-        const HorizonDialogParts parts = openDialog();
-        QTableWidget* table = parts.crossTable();
+        QTableWidget* table = HorizonDialogParts(window_.get(), 0).crossTable();
+        const auto keys = [table](Qt::Key key, const QString& file, Qt::KeyboardModifiers more) {
+            return answering({choose(file), press(QMessageBox::Ok)}, [&] {
+                QTest::keyClick(table, key, Qt::ControlModifier | Qt::AltModifier | more);
+            });
+        };
         const QString file = dir_.filePath(QString::fromUtf8("交点-PI.cross"));
-        {
-            ModalAnswers answers({choose(file)});
-            QTest::keyClick(table, Qt::Key_O, Qt::ControlModifier | Qt::AltModifier);
-            QVERIFY(answers.allAnswered());
-        }
-        QVERIFY(QFile::exists(file));
-
+        keys(Qt::Key_O, file, {});
         theRoad.ClearCross();
-        {
-            // With Shift held nothing is loaded.
-            ModalAnswers answers({choose(file)});
-            QTest::keyClick(table, Qt::Key_I,
-                            Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
-            QTest::qWait(50);
-            QVERIFY(answers.seen().isEmpty());
-        }
-        {
-            ModalAnswers answers({choose(file)});
-            QTest::keyClick(table, Qt::Key_I, Qt::ControlModifier | Qt::AltModifier);
-            QVERIFY(answers.allAnswered());
-        }
+        QCOMPARE(keys(Qt::Key_I, file, Qt::ShiftModifier), QStringList("unanswered"));
+        keys(Qt::Key_I, file, {});
         QCOMPARE(theRoad.NumberOfCross(), points);
         QCOMPARE(table->rowCount(), points);
-
         // A file that is no PI file costs the road nothing.
-        const QString bad = dir_.filePath("bad.cross");
-        QFile out(bad);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write("1,2,3,4,5,6\n\nnot a point\n");
-        out.close();
-        ModalAnswers answers({choose(bad), press(QMessageBox::Ok)});
-        QTest::keyClick(table, Qt::Key_I, Qt::ControlModifier | Qt::AltModifier);
-        QCOMPARE(answers.seen().last(), QString("warning: load cross file failed"));
+        writeFile(dir_.filePath("bad.cross"), "1,2,3,4,5,6\n\nnot a point\n");
+        QCOMPARE(keys(Qt::Key_I, dir_.filePath("bad.cross"), {}).last(),
+                 QString("warning: load cross file failed"));
         QCOMPARE(theRoad.NumberOfCross(), points);
         QCOMPARE(table->rowCount(), points);
-    }
-
-    void piTabRefusedWhileTheRoadCannotUseIt()
-    {
-        // A chain that ends with a curve cannot be described the old way.
-        theRoad.InsertHorizonPoint(0, 0, 0);
-        RoadEntity arc;
-        arc.set(2, 0, 0, 0, 100, 100, 50, 0);
-        theRoad.InsertHorizon(arc);
-        theRoad.ApplyHorizon();
-        QVERIFY(!theRoad.ToCross());
-        const HorizonDialogParts parts = openDialog();
-        QCOMPARE(parts.tabs()->currentWidget(), parts.get("tab_2"));
-        ModalAnswers answers({press(QMessageBox::Ok)});
-        parts.tabs()->setCurrentIndex(0);
-        QCOMPARE(answers.seen(),
-                 QStringList("warning: cannot translate to point intersection method!"));
-        QCOMPARE(parts.tabs()->currentWidget(), parts.get("tab_2"));
     }
 
     void mainWindowOpensTheDialogAndRefillsItOnNewData()
     {
         window_->findChild<QAction*>("actionVerticalView")->trigger();
-        window_->findChild<QAction*>("actionHorizon")->trigger();
+        const QPointer<HorizonDialog> dialog = open<HorizonDialog>("actionHorizon");
+        QVERIFY(dialog);
         QVERIFY(window_->findChild<QAction*>("actionHorizonView")->isChecked());
-        auto* dialog = window_->findChild<HorizonDialog*>();
-        QVERIFY(dialog && dialog->isVisible());
-        const HorizonDialogParts parts(dialog);
-        QCOMPARE(parts.crossTable()->rowCount(), 0);
-
-        theRoad.Load(VANTOREL_EXAMPLES "/example-road.rod");
+        QTableWidget* table = HorizonDialogParts(dialog).crossTable();
+        QVERIFY(loadExampleRoad());
         emit window_->dataLoaded(1);
-        QCOMPARE(parts.crossTable()->rowCount(), 0);
+        QCOMPARE(table->rowCount(), 0);
         emit window_->dataLoaded(0);
-        QCOMPARE(parts.crossTable()->rowCount(), theRoad.NumberOfCross());
-
-        QPointer<HorizonDialog> watched(dialog);
-        click(parts.button("pushButtonClose"));
-        QTRY_VERIFY(watched.isNull());
+        QCOMPARE(table->rowCount(), theRoad.NumberOfCross());
+        HorizonDialogParts(dialog).click("pushButtonClose");
+        QTRY_VERIFY(dialog.isNull());
     }
 
-    void hiddenImportFindsNoImporter()
+    void typedStartValuesTickTheirBoxes()
     {
-        const HorizonDialogParts parts = openDialog();
-        QVERIFY(parts.button("pushButtonImport")->isHidden());
-        QVERIFY(parts.button("pushButtonClear")->isHidden());
-        ModalAnswers answers({press(QMessageBox::Ok)});
-        parts.button("pushButtonImport")->click();
-        QCOMPARE(answers.seen(), QStringList("No Importer: No Importer Found!"));
+        makeElementRoad();
+        const HorizonDialogParts parts(window_.get(), 1);
+        const MyItemModel* model = parts.elements();
+        // The left arc keeps its own start point, not its azimuth.
+        QVERIFY(model->isChecked(5, MyItemModel::NorthColumn));
+        QVERIFY(!model->isChecked(5, MyItemModel::StartAzimuthColumn));
+        const double east = model->value(1, MyItemModel::EastColumn);
+        // The value the editor shows, typed back: no change.
+        QVERIFY(parts.typeElement(1, MyItemModel::EastColumn, QString::number(east, 'f', 6)));
+        QVERIFY(!model->isChecked(1, MyItemModel::NorthColumn));
+        QVERIFY(parts.typeElement(1, MyItemModel::EastColumn, QString::number(east + 1, 'f', 3)));
+        QVERIFY(model->isChecked(1, MyItemModel::NorthColumn));
+        // Without a North value the start point is not the element's own.
+        QVERIFY(parts.typeElement(1, MyItemModel::NorthColumn, ""));
+        QVERIFY(!model->isChecked(1, MyItemModel::NorthColumn));
+        QVERIFY(parts.typeElement(1, MyItemModel::EastColumn, "7"));
+        QVERIFY(!model->isChecked(1, MyItemModel::NorthColumn));
+
+        QVERIFY(parts.typeElement(2, MyItemModel::StartAzimuthColumn, "123.4530"));
+        QVERIFY(model->isChecked(2, MyItemModel::StartAzimuthColumn));
+        QVERIFY(parts.typeElement(2, MyItemModel::StartAzimuthColumn, ""));
+        QVERIFY(!model->isChecked(2, MyItemModel::StartAzimuthColumn));
+        // Letters read as 0.
+        QVERIFY(parts.typeElement(4, MyItemModel::LengthColumn, "abc"));
+        QCOMPARE(model->cellText(4, MyItemModel::LengthColumn), QString("0.000"));
+    }
+
+    void insertSuggestsTheNextElement_data()
+    {
+        QTest::addColumn<int>("after");
+        QTest::addColumn<QString>("suggested");
+        QTest::newRow("after a line") << 0 << QString("Spiral");
+        QTest::newRow("after a spiral into a curve") << 1 << QString("Arc");
+        QTest::newRow("after an arc") << 2 << QString("Spiral");
+        QTest::newRow("after a spiral into a straight") << 3 << QString("Line");
+        QTest::newRow("into an empty table") << -1 << QString("Line");
+    }
+
+    void insertSuggestsTheNextElement()
+    {
+        QFETCH(int, after);
+        QFETCH(QString, suggested);
+        if (after >= 0)
+            makeElementRoad();
+        const HorizonDialogParts parts(window_.get(), 1);
+        if (after >= 0)
+            parts.selectElement(after);
+        parts.click("pushButton_4");
+        const MyItemModel* model = parts.elements();
+        QCOMPARE(model->rowCount(), after < 0 ? 2 : 8);
+        QCOMPARE(model->cellText(after + 1, MyItemModel::ElementColumn), suggested);
+        QCOMPARE(parts.elementView()->currentIndex().row(), after + 1);
+    }
+
+    void deleteNeverRemovesTheEndRow()
+    {
+        makeElementRoad();
+        const HorizonDialogParts parts(window_.get(), 1);
+        QTableView* view = parts.elementView();
+        parts.selectElement(2);
+        parts.click("pushButton_5");
+        QCOMPARE(view->currentIndex().row(), 2);
+        QCOMPARE(parts.elements()->cellText(2, MyItemModel::ElementColumn), QString("Spiral"));
+        // After the last element the row above becomes current: the End row
+        // cannot be.
+        parts.selectElement(4);
+        parts.click("pushButton_5");
+        QCOMPARE(view->currentIndex().row(), 3);
+        view->setCurrentIndex(QModelIndex());
+        parts.click("pushButton_5");
+        QCOMPARE(parts.elementColumn(MyItemModel::ElementColumn).size(), 5);
+        QCOMPARE(theRoad.NumberOfHorizon(), 7);  // untouched until Apply
+        while (parts.elements()->rowCount() > 1) {
+            parts.selectElement(0);
+            parts.click("pushButton_5");
+        }
+        parts.click("pushButton_6");
+        QCOMPARE(theRoad.NumberOfHorizon(), 0);
+    }
+
+    void arcThroughThreePointsKeepsItsOwnStartAndAzimuth()
+    {
+        const HorizonDialogParts parts(window_.get(), 1);
+        // Two lines heading east from (0, 0).
+        parts.click("pushButton_4");
+        QVERIFY(parts.typeElement(0, MyItemModel::StartAzimuthColumn, "90"));
+        QVERIFY(parts.typeElement(0, MyItemModel::LengthColumn, "100"));
+        parts.click("pushButton_4");
+        QVERIFY(parts.typeElement(1, MyItemModel::ElementColumn, "Line"));
+        QVERIFY(parts.typeElement(1, MyItemModel::LengthColumn, "50"));
+        parts.selectElement(1);
+        ArcCalcDlg* dialog = openArcDialog(parts);
+        QVERIFY(dialog);
+        auto* insert = dialog->findChild<QCheckBox*>("chkInsert");
+
+        // North, turning right through east to south.
+        calculateArc(dialog, {"0", "0", "100", "100", "0", "200"});
+        QCOMPARE(field(dialog, "editX") + ' ' + field(dialog, "editY"), QString("0.0000 100.0000"));
+        QCOMPARE(field(dialog, "editR"), QString("100.0000"));
+        QCOMPARE(field(dialog, "editLen"), QString::number(100 * M_PI, 'f', 4));
+        QCOMPARE(field(dialog, "editStAzi") + ' ' + field(dialog, "editEdAzi"),
+                 QString("0.0000000 180.0000000"));
+        // Points on a line: the arc calculated before is neither shown nor
+        // inserted.
+        QCOMPARE(boxRaisedBy([&] {
+                     calculateArc(dialog, {"0", "0", "10", "10", "20", "20"});
+                 }),
+                 QString("warning: the three points are on a line!"));
+        QCOMPARE(field(dialog, "editR"), QString());
+        insert->click();
+        clickButton(dialog, "btnDone");
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(parts.elements()->rowCount(), 3);
+
+        // An arc between the lines, far from where the first one ends.
+        QCOMPARE(openArcDialog(parts), dialog);
+        calculateArc(dialog, {"500", "500", "600", "600", "500", "700"});
+        insert->click();
+        clickButton(dialog, "btnDone");
+        QVERIFY(!insert->isChecked());
+        const MyItemModel* model = parts.elements();
+        QCOMPARE(model->cellText(1, MyItemModel::ElementColumn), QString("Arc"));
+        QCOMPARE(model->cellText(1, MyItemModel::EndRadiusColumn), QString("100.0000"));
+        QCOMPARE(model->cellText(1, MyItemModel::StakeColumn), QString());
+        QVERIFY(model->isChecked(1, MyItemModel::NorthColumn));
+        QVERIFY(model->isChecked(1, MyItemModel::StartAzimuthColumn));
+        parts.click("pushButton_6");
+        const RoadEntity& arc = *theRoad.GetHorizon(2);
+        QCOMPARE(QPointF(arc.x1, arc.y1), QPointF(500, 500));
+        QVERIFY(std::fabs(arc.angle1) < 1e-9);
+        QCOMPARE(arc.l1, 100.0);
+        // The line after it goes on from the arc's end.
+        const RoadEntity& line = *theRoad.GetHorizon(3);
+        QVERIFY(std::hypot(line.x1 - 500, line.y1 - 700) < 1e-3);
     }
 };
 

@@ -1,320 +1,193 @@
 // The main window driven as a user would: its menus, the file commands with
 // their questions, and the importer plug-ins found beside the program.
-#include "mainwindow.h"
-#include "globals.h"
+#include "dialogtest.h"
 #include "idataimporter.h"
 #include "importerloader.h"
-#include "modalanswer.h"
-#include "testroad.h"
-#include "views/surveyview.h"
 
-#include <QAction>
-#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
-#include <QStackedWidget>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QToolBar>
 
 namespace {
 
-QStringList actionTexts(const QList<QAction*>& actions, bool visibleOnly)
+// The texts of the visible actions, "|" for a separator.
+QStringList visibleActions(const QWidget* widget)
 {
     QStringList texts;
-    for (const QAction* a : actions) {
-        if (visibleOnly && !a->isVisible())
-            continue;
-        texts << (a->isSeparator() ? QStringLiteral("|") : a->text());
-    }
+    for (const QAction* a : widget->actions())
+        if (a->isVisible())
+            texts << (a->isSeparator() ? QStringLiteral("|") : a->text());
     return texts;
 }
 
 }  // namespace
 
-class MainWindowTest : public QObject
+class MainWindowTest : public DialogTest
 {
     Q_OBJECT
 
 private:
     QTemporaryDir dir_;
+
     QString path(const QString& name) const { return dir_.filePath(name); }
+    QAction* action(const char* name) const { return window_->findChild<QAction*>(name); }
+    QStringList trigger(const char* name, std::initializer_list<Answer> answers)
+    {
+        return answering(answers, [&] { action(name)->trigger(); });
+    }
+    QStringList import(std::initializer_list<Answer> answers)
+    {
+        return answering(answers, [&] { window_->onImport("Cass Data"); });
+    }
+    // A copy of the example road file with `from` replaced by `to`.
+    QString exampleCopy(const QString& name, const QByteArray& from, const QByteArray& to)
+    {
+        writeFile(path(name), readFile(VANTOREL_EXAMPLES "/example-road.rod").replace(from, to));
+        return path(name);
+    }
+    // An unsaved road of a single point.
+    static void makePoint()
+    {
+        theRoad.InsertHorizonPoint(1, 2, 3);
+        theRoad.SetModified(true);
+    }
 
 private slots:
     void init()
     {
-        theRoad.NewRoad();
-        RoadSet::fileVer = 0;
         RoadSet::Ver = RoadSet::VerCurrent;
+        DialogTest::init();
     }
 
     void menusAndToolBarFollowTheirOrder()
     {
-        MainWindow w;
-        QStringList menus;
-        for (QAction* a : w.menuBar()->actions())
-            menus << a->text();
-        QCOMPARE(menus, QStringList({"File", "Road", "View", "Tool", "Help"}));
-
-        auto* file = w.findChild<QMenu*>("menuFile");
-        QCOMPARE(actionTexts(file->actions(), true),
+        QCOMPARE(visibleActions(window_->menuBar()),
+                 QStringList({"File", "Road", "View", "Tool", "Help"}));
+        QCOMPARE(visibleActions(window_->findChild<QMenu*>("menuFile")),
                  QStringList({"New", "Open", "Save", "SaveAs", "Quit"}));
-        auto* view = w.findChild<QMenu*>("menuView");
-        QCOMPARE(actionTexts(view->actions(), true),
+        QCOMPARE(visibleActions(window_->findChild<QMenu*>("menuView")),
                  QStringList({"Select", "ZoomIn", "ZoomOut", "Move", "Info", "|", "HorizonView",
                               "VerticalView", "SectionView"}));
         // The importer found beside the program sits just above Export;
         // Import and enum Pt stay hidden.
-        auto* tool = w.findChild<QMenu*>("menuFunction");
-        QCOMPARE(actionTexts(tool->actions(), true),
+        QCOMPARE(visibleActions(window_->findChild<QMenu*>("menuFunction")),
                  QStringList({"Template", "Cal", "Cass Data", "Export"}));
-
-        auto* toolBar = w.findChild<QToolBar*>("toolBar");
-        QCOMPARE(actionTexts(toolBar->actions(), true),
+        auto* toolBar = window_->findChild<QToolBar*>("toolBar");
+        QCOMPARE(visibleActions(toolBar),
                  QStringList({"New", "Open", "Save", "|", "Horizon", "Vertical", "Section", "|",
                               "Template", "Cal", "Export", "|", "Select", "ZoomIn", "ZoomOut",
                               "Move", "|", "Info"}));
         QCOMPARE(toolBar->iconSize(), QSize(32, 32));
-        QCOMPARE(w.windowTitle(), QString("Vantorel "));
-    }
-
-    void viewActionsSwitchPagesWithOneCheckMark()
-    {
-        MainWindow w;
-        auto* stack = w.findChild<QStackedWidget*>("stackedWidget");
-        auto* horizon = w.findChild<QAction*>("actionHorizonView");
-        auto* vertical = w.findChild<QAction*>("actionVerticalView");
-        auto* section = w.findChild<QAction*>("actionSectionView");
-        vertical->trigger();
-        QCOMPARE(stack->currentIndex(), 1);
-        QVERIFY(!horizon->isChecked() && vertical->isChecked() && !section->isChecked());
-        section->trigger();
-        QCOMPARE(stack->currentIndex(), 2);
-        QVERIFY(!horizon->isChecked() && !vertical->isChecked() && section->isChecked());
-        horizon->trigger();
-        QCOMPARE(stack->currentIndex(), 0);
-        QVERIFY(horizon->isChecked() && !vertical->isChecked() && !section->isChecked());
-    }
-
-    void viewModeCommandsApplyToThePageOnScreenOnly()
-    {
-        MainWindow w;
-        auto* plan = w.findChild<SurveyView*>("horizonView");
-        auto* profile = w.findChild<SurveyView*>("verticalView");
-        w.findChild<QAction*>("actionZoomIn")->trigger();
-        QCOMPARE(plan->mode(), SurveyView::ZoomInMode);
-        QCOMPARE(profile->mode(), SurveyView::MoveMode);
-        w.findChild<QAction*>("actionVerticalView")->trigger();
-        w.findChild<QAction*>("actionSelect")->trigger();
-        QCOMPARE(profile->mode(), SurveyView::SelectMode);
-        QCOMPARE(plan->mode(), SurveyView::ZoomInMode);
-    }
-
-    void sectionCommandWithoutTemplatesWarns()
-    {
-        MainWindow w;
-        ModalAnswers answers({press(QMessageBox::Ok)});
-        w.findChild<QAction*>("actionSection")->trigger();
-        QCOMPARE(answers.seen(), QStringList("warning: there is no templates to create section!"));
+        QCOMPARE(window_->windowTitle(), QString("Vantorel "));
     }
 
     void saveOnANewRoadAsksForANameAndTitlesTheWindow()
     {
-        MainWindow w;
-        makeTestRoad();
+        makePoint();
+        // Cancelled: no message, no file, still modified.
+        QCOMPARE(trigger("actionSave", {choose(QString())}), QStringList("QFileDialog"));
+        QVERIFY(theRoad.IsModified());
         const QString file = path("new.rod");
-        ModalAnswers answers({choose(file), press(QMessageBox::Ok)});
-        w.findChild<QAction*>("actionSave")->trigger();
-        QVERIFY(answers.allAnswered());
-        QCOMPARE(answers.seen().last(), QString("info: save road successfully"));
+        QCOMPARE(trigger("actionSave", {choose(file), press(QMessageBox::Ok)}),
+                 QStringList({"QFileDialog", "info: save road successfully"}));
         QVERIFY(QFile::exists(file));
         QVERIFY(!theRoad.IsModified());
-        QCOMPARE(w.windowTitle(), "Vantorel " + file);
-    }
-
-    void cancelledSaveAsKeepsTheRoadModifiedWithoutMessage()
-    {
-        MainWindow w;
-        makeTestRoad();
-        theRoad.SetModified(true);
-        ModalAnswers answers({choose(QString())});
-        w.findChild<QAction*>("actionSave")->trigger();
-        QCOMPARE(answers.seen(), QStringList("QFileDialog"));
-        QVERIFY(theRoad.IsModified());
-        QCOMPARE(w.windowTitle(), QString("Vantorel "));
+        QCOMPARE(window_->windowTitle(), "Vantorel " + file);
     }
 
     void openEditNothingSaveWritesTheSameBytes()
     {
-        makeTestRoad();
-        const QString file = path("same.rod");
-        QVERIFY(theRoad.Save(file.toStdString()));
-        theRoad.NewRoad();
-        const QByteArray original = readFile(file);
-
-        MainWindow w;
-        {
-            ModalAnswers answers({choose(file), press(QMessageBox::Ok)});
-            w.findChild<QAction*>("actionOpen")->trigger();
-            QCOMPARE(answers.seen().last(), QString("information: Open road successfully."));
-        }
-        QCOMPARE(w.windowTitle(), "Vantorel " + file);
-        QCOMPARE(theRoad.NumberOfHorizon(), 4);
-        {
-            ModalAnswers answers({press(QMessageBox::Ok)});
-            w.findChild<QAction*>("actionSave")->trigger();
-            QCOMPARE(answers.seen(), QStringList("info: save road successfully"));
-        }
-        QCOMPARE(readFile(file), original);
+        const QString file = path("example.rod");
+        QVERIFY(QFile::copy(VANTOREL_EXAMPLES "/example-road.rod", file));
+        QCOMPARE(trigger("actionOpen", {choose(file), press(QMessageBox::Ok)}).last(),
+                 QString("information: Open road successfully."));
+        QCOMPARE(window_->windowTitle(), "Vantorel " + file);
+        QCOMPARE(trigger("actionSave", {press(QMessageBox::Ok)}),
+                 QStringList("info: save road successfully"));
+        QCOMPARE(readFile(file), readFile(VANTOREL_EXAMPLES "/example-road.rod"));
     }
 
-    void refusedOlderFileLeavesTheRoadAsItWas()
+    void failedOrRefusedOpenLeavesTheRoadAsItWas()
     {
-        makeTestRoad();
-        const QString file = path("older.rod");
-        QVERIFY(theRoad.Save(file.toStdString()));
-        QByteArray bytes = readFile(file);
-        bytes.replace("<Version>2</Version>", "<Version>1</Version>");
-        QVERIFY(writeFile(file, bytes));
-
-        theRoad.NewRoad();
-        theRoad.InsertHorizonPoint(1, 2, 3);
-        theRoad.SetModified(true);
-        MainWindow w;
-        ModalAnswers answers({press(QMessageBox::Discard), choose(file), press(QMessageBox::No)});
-        w.findChild<QAction*>("actionOpen")->trigger();
-        QVERIFY(answers.allAnswered());
-        QVERIFY(answers.seen().last().startsWith("warning: You're opening an older road file."));
+        const QString broken = exampleCopy("broken.rod", "</x1>", "</x2>");
+        const QString older = exampleCopy("older.rod", "<Version>2", "<Version>1");
+        makePoint();
+        QCOMPARE(trigger("actionOpen",
+                         {press(QMessageBox::Discard), choose(broken), press(QMessageBox::Ok)})
+                     .last(),
+                 QString("information: Open road failed."));
+        QVERIFY(trigger("actionOpen",
+                        {press(QMessageBox::Discard), choose(older), press(QMessageBox::No)})
+                    .last()
+                    .startsWith("warning: You're opening an older road file."));
         QCOMPARE(theRoad.NumberOfHorizon(), 1);
         QCOMPARE(theRoad.GetHorizon(0)->x1, 1.0);
         QVERIFY(theRoad.IsModified());
         QCOMPARE(QString(theRoad.FilePath()), QString());
         QCOMPARE(RoadSet::Ver, RoadSet::VerCurrent);
-        QCOMPARE(w.windowTitle(), QString("Vantorel "));
+        QCOMPARE(window_->windowTitle(), QString("Vantorel "));
     }
 
     void acceptedOlderFileAsksBeforeEverySave()
     {
-        makeTestRoad();
-        const QString file = path("older-yes.rod");
-        QVERIFY(theRoad.Save(file.toStdString()));
-        QByteArray bytes = readFile(file);
-        bytes.replace("\t<Version>2</Version>\n", "");
-        QVERIFY(writeFile(file, bytes));
-        theRoad.NewRoad();
-
-        MainWindow w;
-        {
-            ModalAnswers answers({choose(file), press(QMessageBox::Yes), press(QMessageBox::Ok)});
-            w.findChild<QAction*>("actionOpen")->trigger();
-            QVERIFY(answers.allAnswered());
-        }
+        const QString file = exampleCopy("older.rod", "\t<Version>2</Version>\n", "");
+        QCOMPARE(
+            trigger("actionOpen", {choose(file), press(QMessageBox::Yes), press(QMessageBox::Ok)})
+                .size(),
+            3);
         QCOMPARE(RoadSet::Ver, RoadSet::VerOlder);
-        QCOMPARE(theRoad.NumberOfHorizon(), 4);
-        {
-            // "Save" overwrites the file the road came from, now with a version.
-            ModalAnswers answers({press("Save"), press(QMessageBox::Ok)});
-            w.findChild<QAction*>("actionSave")->trigger();
-            QVERIFY(
-                answers.seen().first().startsWith("info: Current file was created by an older"));
-            QCOMPARE(answers.seen().last(), QString("info: save road successfully"));
-        }
+        // "Save" overwrites the file the road came from, now with a version.
+        const QStringList seen = trigger("actionSave", {press("Save"), press(QMessageBox::Ok)});
+        QVERIFY(seen.first().startsWith("info: Current file was created by an older"));
+        QCOMPARE(seen.last(), QString("info: save road successfully"));
         QVERIFY(readFile(file).contains("<Version>2</Version>"));
     }
 
-    void failedOpenLeavesTheRoadAsItWas()
+    void unsavedChangesAreAskedAboutBeforeNewAndClose()
     {
-        const QString file = path("broken.rod");
-        QVERIFY(writeFile(file, "<Road><HorizontalAlignment><element><x1>1</x2></element></Road>"));
-        makeTestRoad();
-        theRoad.SetModified(false);
-        MainWindow w;
-        ModalAnswers answers({choose(file), press(QMessageBox::Ok)});
-        w.findChild<QAction*>("actionOpen")->trigger();
-        QCOMPARE(answers.seen().last(), QString("information: Open road failed."));
-        QCOMPARE(theRoad.NumberOfHorizon(), 4);
-        QCOMPARE(theRoad.NumberOfVertical(), 2);
-        QVERIFY(!theRoad.IsModified());
-    }
+        makePoint();
+        window_->show();
+        QVERIFY(trigger("actionNew", {press(QMessageBox::Cancel)})
+                    .value(0)
+                    .startsWith("info: The road has been modified."));
+        QCOMPARE(theRoad.NumberOfHorizon(), 1);
+        bool closed = true;
+        answering({press(QMessageBox::Cancel)}, [&] { closed = window_->close(); });
+        QVERIFY(!closed && window_->isVisible());
 
-    void closingAModifiedRoadAsks()
-    {
-        makeTestRoad();
-        MainWindow w;
-        w.show();
-        {
-            ModalAnswers answers({press(QMessageBox::Cancel)});
-            QVERIFY(!w.close());
-            QVERIFY(answers.seen().first().startsWith("info: The road has been modified."));
-        }
-        QVERIFY(w.isVisible());
-        {
-            ModalAnswers answers({press(QMessageBox::Discard)});
-            QVERIFY(w.close());
-        }
-        QVERIFY(theRoad.IsModified());  // discarded, nothing written
-    }
-
-    void newEmptiesTheRoadAfterTheCheck()
-    {
-        makeTestRoad();
-        theRoad.SetModified(false);
-        MainWindow w;
-        w.findChild<QAction*>("actionNew")->trigger();
+        trigger("actionNew", {press(QMessageBox::Discard)});
         QVERIFY(theRoad.isHorizonEmpty());
-        QVERIFY(theRoad.isVerticalEmpty());
-        QCOMPARE(w.windowTitle(), QString("Vantorel "));
+        QVERIFY(window_->close());  // nothing left to save
     }
 
     void importReadsACassFileIntoTheRoad()
     {
         const QString file = path("three.dat");
-        QVERIFY(
-            writeFile(file, "A,,500000,3380000,10\nB,,500300,3380400,11\nC,,500600,3380800,12\n"));
-
-        MainWindow w;
-        QSignalSpy loaded(&w, &MainWindow::dataLoaded);
-        ModalAnswers answers({choose(file)});
-        w.onImport("Cass Data");
-        QVERIFY(answers.allAnswered());
+        writeFile(file, "A,,500000,3380000,10\nB,,500300,3380400,11\nC,,500600,3380800,12\n");
+        QSignalSpy loaded(window_.get(), &MainWindow::dataLoaded);
+        QCOMPARE(import({choose(file)}), QStringList("QFileDialog"));
         QCOMPARE(loaded.count(), 1);
         QCOMPARE(loaded.first().first().toInt(), 0);
         QCOMPARE(theRoad.NumberOfCross(), 3);
-        // A start point and one line per leg.
-        QCOMPARE(theRoad.NumberOfHorizon(), 3);
+        QCOMPARE(theRoad.NumberOfHorizon(), 3);  // a start point and one line per leg
         QVERIFY(theRoad.IsModified());
     }
 
-    void failedImportPutsTheRoadBack()
+    void refusedOrFailedImportLeavesTheRoadAsItWas()
     {
         const QString file = path("bad.dat");
-        QVERIFY(writeFile(file, "A,,500000,3380000,10\nB,,500300,3380400\n"));
-        makeTestRoad();
-        theRoad.SetModified(false);
-
-        MainWindow w;
-        QSignalSpy loaded(&w, &MainWindow::dataLoaded);
-        ModalAnswers answers({press(QMessageBox::Yes), choose(file), press(QMessageBox::Ok)});
-        w.onImport("Cass Data");
-        QVERIFY(answers.allAnswered());
-        QVERIFY(answers.seen().first().startsWith("Road Has Data: "));
-        QCOMPARE(answers.seen().last(), QString("Import Failed: Import Road Failed"));
-        QCOMPARE(loaded.count(), 1);
-        QCOMPARE(theRoad.NumberOfHorizon(), 4);
-        QCOMPARE(theRoad.NumberOfCross(), 0);
-        QVERIFY(!theRoad.IsModified());
-    }
-
-    void refusingToReplaceTheRoadImportsNothing()
-    {
-        makeTestRoad();
-        MainWindow w;
-        QSignalSpy loaded(&w, &MainWindow::dataLoaded);
-        ModalAnswers answers({press(QMessageBox::No)});
-        w.onImport("Cass Data");
+        writeFile(file, "A,,500000,3380000,10\nB,,500300,3380400\n");
+        QVERIFY(loadExampleRoad());
+        const int elements = theRoad.NumberOfHorizon();
+        QSignalSpy loaded(window_.get(), &MainWindow::dataLoaded);
+        QVERIFY(import({press(QMessageBox::No)}).value(0).startsWith("Road Has Data: "));
         QCOMPARE(loaded.count(), 0);
-        QCOMPARE(theRoad.NumberOfHorizon(), 4);
+        QCOMPARE(import({press(QMessageBox::Yes), choose(file), press(QMessageBox::Ok)}).last(),
+                 QString("Import Failed: Import Road Failed"));
+        QCOMPARE(loaded.count(), 1);
+        QCOMPARE(theRoad.NumberOfHorizon(), elements);
+        QVERIFY(!theRoad.IsModified());
     }
 
     void importersAreOnlyRealPlugIns()
@@ -323,16 +196,12 @@ private slots:
         const QList<IDataImporter*> real = loadImporters(programDir + "/importers");
         QCOMPARE(real.size(), 1);
         QCOMPARE(real.first()->name(), QString("Cass Data"));
-
         QVERIFY(loadImporters(path("no-such-directory")).isEmpty());
-
-        QTemporaryDir junk;
-        QFile text(junk.filePath("notes.txt"));
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("not a plug-in");
-        text.close();
-        QVERIFY(QFile::copy(programDir + "/libTrazel.so", junk.filePath("libTrazel.so")));
-        QVERIFY(loadImporters(junk.path()).isEmpty());
+        // A text file and a library that is no plug-in.
+        QVERIFY(QDir().mkdir(path("junk")));
+        QVERIFY(writeFile(path("junk/notes.txt"), "not a plug-in"));
+        QVERIFY(QFile::copy(programDir + "/libTrazel.so", path("junk/libTrazel.so")));
+        QVERIFY(loadImporters(path("junk")).isEmpty());
     }
 };
 

@@ -14,36 +14,32 @@
 
 #include <functional>
 
-// Runs each answer, in order, on the next modal widget that appears.
+using Answer = std::function<void(QWidget*)>;
+
+// Runs each answer, in order, on the next modal widget that appears, and
+// keeps "title: text" of each box answered (the class name of other widgets).
 class ModalAnswers : public QObject
 {
 public:
-    using Answer = std::function<void(QWidget*)>;
-
     explicit ModalAnswers(std::initializer_list<Answer> answers) : answers_(answers)
     {
-        connect(&timer_, &QTimer::timeout, this, &ModalAnswers::poll);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || modal == last_ || allAnswered())
+                return;
+            last_ = modal;
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            seen_ << (box ? box->windowTitle() + ": " + box->text()
+                          : modal->metaObject()->className());
+            answers_[next_++](modal);
+        });
         timer_.start(10);
     }
 
-    // Texts of the boxes answered, in order.
     const QStringList& seen() const { return seen_; }
     bool allAnswered() const { return next_ >= answers_.size(); }
 
 private:
-    void poll()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == last_ || next_ >= answers_.size())
-            return;
-        last_ = modal;
-        if (auto* box = qobject_cast<QMessageBox*>(modal))
-            seen_ << box->windowTitle() + ": " + box->text();
-        else
-            seen_ << modal->metaObject()->className();
-        answers_[next_++](modal);
-    }
-
     QList<Answer> answers_;
     qsizetype next_ = 0;
     QPointer<QWidget> last_;
@@ -51,40 +47,53 @@ private:
     QTimer timer_;
 };
 
-// Presses the box button with this text (or standard button).
-inline ModalAnswers::Answer press(const QString& buttonText)
+// Runs the action with these answers ready: the boxes seen, then
+// "unanswered" when answers were left over.
+inline QStringList answering(std::initializer_list<Answer> answers,
+                             const std::function<void()>& action)
 {
-    return [buttonText](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        for (QAbstractButton* b : box->buttons()) {
-            if (b->text().remove('&') == buttonText) {
-                b->click();
-                return;
-            }
-        }
-        box->reject();
-    };
+    const ModalAnswers modal(answers);
+    action();
+    QStringList seen = modal.seen();
+    return modal.allAnswered() ? seen : seen << "unanswered";
 }
 
-inline ModalAnswers::Answer press(QMessageBox::StandardButton button)
+inline Answer press(QMessageBox::StandardButton button)
 {
     return [button](QWidget* w) { qobject_cast<QMessageBox*>(w)->button(button)->click(); };
 }
 
-// Chooses this path in a file dialog; an empty path cancels it.
-inline ModalAnswers::Answer choose(const QString& path)
+// Presses the button with this text; a box without it is rejected rather
+// than left to hang the test.
+inline Answer press(const QString& text)
+{
+    return [text](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        for (QAbstractButton* b : box->buttons())
+            if (b->text().remove('&') == text)
+                return b->click();
+        box->reject();
+    };
+}
+
+// The box the action raises, if any, answered with OK: its "title: text".
+inline QString boxRaisedBy(const std::function<void()>& action)
+{
+    const ModalAnswers modal({press(QMessageBox::Ok)});
+    action();
+    return modal.seen().value(0);
+}
+
+// Types this path into a file dialog's name field (selectFile() ignores
+// names that do not exist yet); an empty path cancels.
+inline Answer choose(const QString& path)
 {
     return [path](QWidget* w) {
         auto* dialog = qobject_cast<QFileDialog*>(w);
-        if (path.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        // Typed into the name field, as a user would; selectFile() ignores
-        // names that do not exist yet.
-        const QFileInfo file(path);
-        dialog->setDirectory(file.absolutePath());
-        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(file.fileName());
+        if (path.isEmpty())
+            return dialog->reject();
+        dialog->setDirectory(QFileInfo(path).absolutePath());
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QFileInfo(path).fileName());
         QMetaObject::invokeMethod(dialog, "accept");
     };
 }

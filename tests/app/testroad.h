@@ -1,37 +1,17 @@
-// The road and the small file helpers the GUI tests share.
+// The example road and the small file helpers the GUI tests share.
 #ifndef VANTOREL_TESTS_TESTROAD_H
 #define VANTOREL_TESTS_TESTROAD_H
 
 #include "globals.h"
 
-#include <QByteArray>
 #include <QFile>
-#include <QString>
 
-// Fills theRoad with a line of 200 m heading north-east from station 1000,
-// a right arc of radius 300 over 150 m and a left spiral into a straight
-// over 80 m (four elements with the start point), and a profile of two points.
-inline void makeTestRoad()
+// A 4.1 km road: straights, spiral-arc-spirals of radius 800, 600, 1200 and
+// 500, a profile of six points, templates "Fill" and "Cut" in six sections.
+inline bool loadExampleRoad()
 {
     theRoad.NewRoad();
-    theRoad.InsertHorizonPoint(3380000, 500000, 1000);
-    RoadEntity e;
-    e.set(1, 3380000, 500000, 0.5, 0, 0, 200, 0);
-    e.l1 = 1000;
-    theRoad.InsertHorizon(e);
-    e.set(2, 0, 0, 0, 300, 300, 150, 0);
-    theRoad.InsertHorizon(e);
-    e.set(3, 0, 0, 0, 0, -400, 80, 0);
-    theRoad.InsertHorizon(e);
-    theRoad.ApplyHorizon();
-    VerticalEntity v;
-    v.mile = 1000;
-    v.height = 50;
-    theRoad.InsertVertical(v);
-    v.mile = 1430;
-    v.height = 53;
-    theRoad.InsertVertical(v);
-    theRoad.ApplyVertical();
+    return theRoad.Load(VANTOREL_EXAMPLES "/example-road.rod");
 }
 
 inline QByteArray readFile(const QString& path)

@@ -1,6 +1,5 @@
-// The plan, profile and cross-section views: fit, grid, zoom, pan, modes,
-// picking and the cursor read-out, driven with the mouse and keys.
-#include "globals.h"
+// The plan, profile and cross-section views: fit, grid, zoom, pan, select
+// mode and picking, driven with the mouse and keys.
 #include "testroad.h"
 #include "views/griditem.h"
 #include "views/mygraphicsview.h"
@@ -12,26 +11,31 @@
 #include <QGraphicsLineItem>
 #include <QGraphicsScene>
 #include <QLabel>
-#include <QSignalSpy>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
-constexpr double kTolerance = 1e-6;
-
-QPointF pixelOf(const SurveyView& view, double x, double y)
+// Page 0 (plan), 1 (profile) or 2 (cross-section, Cut left, Fill right) of
+// theRoad, 800 by 600 pixels, drawn.
+std::unique_ptr<SurveyView> shownView(int page)
 {
-    return view.itemTransform().map(QPointF(x, y));
-}
-
-bool fuzzyEqual(const QTransform& a, const QTransform& b)
-{
-    const double scale = std::abs(a.m12()) + std::abs(a.dx()) + std::abs(a.dy());
-    return std::abs(a.m11() - b.m11()) < kTolerance && std::abs(a.m22() - b.m22()) < kTolerance &&
-           std::abs(a.m12() - b.m12()) < kTolerance * scale &&
-           std::abs(a.m21() - b.m21()) < kTolerance * scale &&
-           std::abs(a.dx() - b.dx()) < kTolerance * scale &&
-           std::abs(a.dy() - b.dy()) < kTolerance * scale;
+    std::unique_ptr<SurveyView> view;
+    if (page == 0)
+        view = std::make_unique<MyGraphicsView>();
+    else if (page == 1)
+        view = std::make_unique<VerticalView>();
+    else
+        view = std::make_unique<SectionView>();
+    if (auto* section = qobject_cast<SectionView*>(view.get())) {
+        section->setLeftTemplate("Cut");
+        section->setRightTemplate("Fill");
+    }
+    view->resize(800, 600);
+    view->show();
+    view->refresh();
+    return view;
 }
 
 template <typename Item>
@@ -44,6 +48,18 @@ QList<Item*> itemsOf(const SurveyView& view)
     return found;
 }
 
+// Where the view draws a point of the survey: (x, y) local, (station,
+// height) in the profile, (height, offset) in the cross-section.
+QPoint pixelOf(const SurveyView& view, double x, double y)
+{
+    return view.itemTransform().map(QPointF(x, y)).toPoint();
+}
+
+void click(const SurveyView& view, const QPoint& at)
+{
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at);
+}
+
 }  // namespace
 
 class ViewsTest : public QObject
@@ -51,262 +67,154 @@ class ViewsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { theRoad.NewRoad(); }
+    void init() { QVERIFY(loadExampleRoad()); }
+
+    void gridStepSnapsATenthOfTheLargerExtent_data()
+    {
+        QTest::addColumn<QRectF>("extent");
+        QTest::addColumn<int>("step");
+        QTest::newRow("small") << QRectF(0, 0, 99, 40) << 10;
+        QTest::newRow("wide") << QRectF(0, 0, 1500, 800) << 100;
+        QTest::newRow("tall") << QRectF(0, 0, 800, 1500) << 100;
+        QTest::newRow("below 5 km") << QRectF(0, 0, 4999, 10) << 200;
+        QTest::newRow("above 5 km") << QRectF(0, 0, 7340, 100) << 734;
+        QTest::newRow("empty") << QRectF() << 10;
+    }
 
     void gridStepSnapsATenthOfTheLargerExtent()
     {
-        QCOMPARE(GridItem::stepFor(QRectF(0, 0, 99, 40)), 10);
-        QCOMPARE(GridItem::stepFor(QRectF(0, 0, 1500, 800)), 100);
-        QCOMPARE(GridItem::stepFor(QRectF(0, 0, 800, 1500)), 100);
-        QCOMPARE(GridItem::stepFor(QRectF(0, 0, 4999, 10)), 200);
-        QCOMPARE(GridItem::stepFor(QRectF(0, 0, 7340, 100)), 734);
-        QCOMPARE(GridItem::stepFor(QRectF()), 10);
+        QFETCH(QRectF, extent);
+        QFETCH(int, step);
+        QCOMPARE(GridItem::stepFor(extent), step);
     }
 
-    void planFitsTheRoadNorthUp()
+    void exampleRoadFitsZoomsBackAndPans_data()
     {
-        makeTestRoad();
-        MyGraphicsView view;
-        view.resize(800, 600);
-        view.show();
-        view.refresh();
-
-        // Element items and labels for the start point and three elements, and the grid.
-        QCOMPARE(itemsOf<RoadGraphicsItem>(view).size(), 4);
-        QCOMPARE(itemsOf<GridItem>(view).size(), 1);
-        const QTransform t = view.itemTransform();
-        QCOMPARE(t.m11(), 0.0);
-        QCOMPARE(t.m22(), 0.0);
-        QVERIFY(t.m21() > 0);
-        QCOMPARE(t.m12(), -t.m21());
-        for (QGraphicsItem* item : view.scene()->items())
-            QCOMPARE(item->transform(), t);
-
-        // North is up: the road heads up and to the right on screen.
-        const RoadEntity& line = *theRoad.GetHorizon(1);
-        const QPointF start = pixelOf(view, line.x1, line.y1);
-        const QPointF end = pixelOf(view, line.x2, line.y2);
-        QVERIFY(end.y() < start.y());
-        QVERIFY(end.x() > start.x());
-        const QRectF viewport = view.viewport()->rect();
-        for (int i = 1; i < theRoad.NumberOfHorizon(); ++i) {
-            const RoadEntity& e = *theRoad.GetHorizon(i);
-            QVERIFY(viewport.adjusted(-1, -1, 1, 1).contains(pixelOf(view, e.x2, e.y2)));
-        }
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("gridStep");
+        QTest::addColumn<int>("pieces");
+        // 4.1 km of road: a tenth of it snapped down to 200 m. Pieces: the
+        // start point and 17 elements; 5 grade lines and 4 vertical curves;
+        // 7 segments of Cut and 4 of Fill.
+        QTest::newRow("plan") << 0 << 200 << 18;
+        QTest::newRow("profile") << 1 << 200 << 9;
+        QTest::newRow("cross-section, no grid") << 2 << 0 << 11;
     }
 
-    void emptyRoadGetsOnlyTheGridAndAFiniteFit()
+    void exampleRoadFitsZoomsBackAndPans()
     {
-        MyGraphicsView view;
-        view.resize(400, 300);
-        view.refresh();
-        QCOMPARE(view.scene()->items().size(), 1);
-        const QTransform t = view.itemTransform();
-        QVERIFY(std::isfinite(t.m12()) && std::isfinite(t.dx()) && std::isfinite(t.dy()));
-        QVERIFY(t.m21() > 0);
+        QFETCH(int, page);
+        QFETCH(int, gridStep);
+        QFETCH(int, pieces);
+        const std::unique_ptr<SurveyView> view = shownView(page);
+        QCOMPARE(itemsOf<DrawnPathItem>(*view).size() + itemsOf<QGraphicsLineItem>(*view).size(),
+                 pieces);
+        const QList<GridItem*> grid = itemsOf<GridItem>(*view);
+        QCOMPARE(grid.isEmpty() ? 0 : grid.first()->xStep(), gridStep);
+        // The drawing fills the viewport one way.
+        QRectF drawn;
+        for (QGraphicsItem* item : view->scene()->items())
+            if (!dynamic_cast<GridItem*>(item))
+                drawn |= item->sceneBoundingRect();
+        const QRectF viewport = view->viewport()->rect();
+        QVERIFY(viewport.adjusted(-1, -1, 1, 1).contains(drawn));
+        QVERIFY(drawn.width() > 0.9 * viewport.width() || drawn.height() > 0.9 * viewport.height());
 
-        theRoad.InsertHorizonPoint(10, 20, 0);  // a lone start point
-        view.refresh();
-        QVERIFY(std::isfinite(view.itemTransform().m21()) && view.itemTransform().m21() > 0);
-    }
-
-    void zoomInThenOutComesBackAndKeepsThePointUnderTheCursor()
-    {
-        makeTestRoad();
-        MyGraphicsView view;
-        view.resize(800, 600);
-        view.show();
-        view.refresh();
-        const QTransform before = view.itemTransform();
-        const QPointF cursor(310, 220);
-        const QPointF survey = before.inverted().map(cursor);
-
-        view.setZoomInMode();
-        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cursor.toPoint());
-        const QTransform zoomed = view.itemTransform();
-        QVERIFY(std::abs(zoomed.m21() / before.m21() - 1.2) < 1e-12);
-        const QPointF still = zoomed.map(survey);
-        QVERIFY(std::abs(still.x() - cursor.x()) < 1e-6 && std::abs(still.y() - cursor.y()) < 1e-6);
-
-        view.setZoomOutMode();
-        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cursor.toPoint());
-        QVERIFY(fuzzyEqual(view.itemTransform(), before));
-    }
-
-    void wheelZoomsInAndOut()
-    {
-        makeTestRoad();
-        MyGraphicsView view;
-        view.resize(800, 600);
-        view.show();
-        view.refresh();
-        const double s = view.itemTransform().m21();
-        const QPoint at(200, 200);
-        QWheelEvent up(at, view.viewport()->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
-                       Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(view.viewport(), &up);
-        QVERIFY(std::abs(view.itemTransform().m21() / s - 1.2) < 1e-12);
-        QWheelEvent down(at, view.viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120),
+        // Where a point of the fit is drawn now, rounded to 1/1000 pixel.
+        const QTransform fit = view->itemTransform();
+        const auto now = [&](const QPointF& p) {
+            const QPointF q = view->itemTransform().map(fit.inverted().map(p));
+            return QPointF(std::round(q.x() * 1000) / 1000, std::round(q.y() * 1000) / 1000);
+        };
+        // A zoom in keeps the point under the cursor; a wheel step back out
+        // restores the fit.
+        const QPoint cursor(310, 220);
+        view->setZoomInMode();
+        click(*view, cursor);
+        QCOMPARE(view->itemTransform().m21() / fit.m21(), SurveyView::kZoomStep);
+        QCOMPARE(now(cursor), QPointF(cursor));
+        QWheelEvent down(cursor, view->viewport()->mapToGlobal(cursor), QPoint(), QPoint(0, -120),
                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(view.viewport(), &down);
-        QVERIFY(std::abs(view.itemTransform().m21() / s - 1.0) < 1e-12);
+        QApplication::sendEvent(view->viewport(), &down);
+        QCOMPARE(now(QPointF(0, 0)), QPointF(0, 0));
+        QCOMPARE(now(QPointF(800, 600)), QPointF(800, 600));
+        // Dragging pans, and only while the button is down.
+        view->setMoveMode();
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, QPoint(100, 100));
+        QTest::mouseMove(view->viewport(), QPoint(130, 80));
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, QPoint(130, 80));
+        QTest::mouseMove(view->viewport(), QPoint(200, 200));
+        QCOMPARE(now(QPointF(400, 300)), QPointF(430, 280));
     }
 
-    void draggingPansTheDrawingWithTheMouse()
+    void planIsNorthUpAndAnEmptyOneHasAFiniteFit()
     {
-        makeTestRoad();
-        MyGraphicsView view;
-        view.resize(800, 600);
-        view.show();
-        view.refresh();
-        const RoadEntity& arc = *theRoad.GetHorizon(2);
-        const QPointF before = pixelOf(view, arc.x1, arc.y1);
-
-        QCOMPARE(view.mode(), SurveyView::MoveMode);
-        QTest::mousePress(view.viewport(), Qt::LeftButton, {}, QPoint(100, 100));
-        QTest::mouseMove(view.viewport(), QPoint(130, 80));
-        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, QPoint(130, 80));
-        const QPointF after = pixelOf(view, arc.x1, arc.y1);
-        QVERIFY(std::abs(after.x() - before.x() - 30) < 1e-6);
-        QVERIFY(std::abs(after.y() - before.y() + 20) < 1e-6);
-
-        QTest::mouseMove(view.viewport(), QPoint(200, 200));  // released: no more panning
-        QVERIFY(std::abs(pixelOf(view, arc.x1, arc.y1).x() - after.x()) < 1e-9);
-    }
-
-    void ctrlSelectsWhileHeldAndRestoresTheMode()
-    {
-        MyGraphicsView view;
-        view.setZoomOutMode();
-        QTest::keyPress(&view, Qt::Key_Control);
-        QCOMPARE(view.mode(), SurveyView::SelectMode);
-        // The key repeats while held; the mode to go back to stays.
-        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, QString(), true);
-        QApplication::sendEvent(&view, &repeat);
-        QTest::keyRelease(&view, Qt::Key_Control);
-        QCOMPARE(view.mode(), SurveyView::ZoomOutMode);
-    }
-
-    void pickingAnElementShowsItInRedWithItsAttributes()
-    {
-        makeTestRoad();
-        MyGraphicsView view;
-        view.resize(800, 600);
-        view.show();
-        view.refresh();
-        view.setSelectMode();
-        const RoadEntity& arc = *theRoad.GetHorizon(2);
-        double x = 0, y = 0;
-        arc.L2XY(arc.l1 + arc.length / 2, &x, &y, nullptr);
-        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, pixelOf(view, x, y).toPoint());
-
-        QVERIFY(view.infoLabel()->isVisible());
-        QVERIFY(view.infoLabel()->text().contains(">Arc<"));
-        QVERIFY(view.infoLabel()->text().contains(">300<"));
-        RoadGraphicsItem* picked = nullptr;
-        for (RoadGraphicsItem* item : itemsOf<RoadGraphicsItem>(view))
-            if (item->index() == 2)
-                picked = item;
-        QVERIFY(picked);
-        QCOMPARE(picked->pen().color(), QColor(Qt::red));
-
-        // Picking another element gives the first its colour back.
+        const std::unique_ptr<SurveyView> view = shownView(0);
+        // The first straight heads east of north by its azimuth: up and
+        // right on screen.
         const RoadEntity& line = *theRoad.GetHorizon(1);
-        line.L2XY(line.l1 + 100, &x, &y, nullptr);
-        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, pixelOf(view, x, y).toPoint());
-        QCOMPARE(picked->pen().color(), QColor(Qt::green));
-        QVERIFY(view.infoLabel()->text().contains(">Line<"));
-
-        view.toggleInfo();
-        QVERIFY(!view.infoLabel()->isVisible());
-        view.refresh();  // a rebuild hides the panel
-        view.toggleInfo();
-        view.refresh();
-        QVERIFY(!view.infoLabel()->isVisible());
+        const QPointF along = pixelOf(*view, line.x2, line.y2) - pixelOf(*view, line.x1, line.y1);
+        QVERIFY(std::abs(std::atan2(along.x(), -along.y()) - line.angle1) < 0.01);
+        for (const bool onePoint : {false, true}) {
+            theRoad.NewRoad();
+            if (onePoint)
+                theRoad.InsertHorizonPoint(10, 20, 0);
+            view->refresh();
+            const QTransform fit = view->itemTransform();
+            QVERIFY(std::isfinite(fit.dx()) && std::isfinite(fit.dy()) && fit.m21() > 0);
+        }
     }
 
-    void curvesAreSampledFinerAfterZoomingIn()
+    void ctrlPicksElementsInRedWithTheirAttributes()
     {
-        makeTestRoad();
-        MyGraphicsView view;
-        view.resize(800, 600);
-        view.show();
-        view.refresh();
+        const std::unique_ptr<SurveyView> view = shownView(0);
+        const auto middleOf = [&view](int index) {
+            const RoadEntity& e = *theRoad.GetHorizon(index);
+            double x = 0, y = 0;
+            e.L2XY(e.l1 + e.length / 2, &x, &y, nullptr);
+            return pixelOf(*view, x, y);
+        };
         RoadGraphicsItem* arc = nullptr;
-        for (RoadGraphicsItem* item : itemsOf<RoadGraphicsItem>(view))
-            if (item->index() == 2)
-                arc = item;
-        const int before = arc->path().elementCount();
-        const RoadEntity& e = *theRoad.GetHorizon(2);
-        double x = 0, y = 0;
-        e.L2XY(e.l1 + e.length / 2, &x, &y, nullptr);
-        for (int i = 0; i < 8; ++i) {
-            const QPointF p = pixelOf(view, x, y);
-            view.zoomAt(1.2, 1.2, p.x(), p.y());
-        }
-        QVERIFY(arc->path().elementCount() > before);
-        QVERIFY(std::abs(arc->chordLength() * view.itemTransform().m21() -
-                         RoadGraphicsItem::kChordPixels) < 1e-6);
+        for (RoadGraphicsItem* item : itemsOf<RoadGraphicsItem>(*view))
+            arc = item->index() == 3 ? item : arc;
+        // Select mode while Ctrl is held, key repeats included.
+        view->setZoomOutMode();
+        QTest::keyPress(view.get(), Qt::Key_Control);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, QString(), true);
+        QApplication::sendEvent(view.get(), &repeat);
+        click(*view, middleOf(3));
+        QVERIFY(view->infoLabel()->isVisible());
+        QVERIFY(view->infoLabel()->text().contains(">Arc<"));
+        QCOMPARE(arc->pen().color(), QColor(Qt::red));
+        // Picking another element gives the first its colour back.
+        click(*view, middleOf(1));
+        QCOMPARE(arc->pen().color(), QColor(Qt::green));
+        QTest::keyRelease(view.get(), Qt::Key_Control);
+        QCOMPARE(view->mode(), SurveyView::ZoomOutMode);
     }
 
-    void cursorReadOutGivesNorthThenEast()
+    void profileOfTwoPointsAndCurvesWithoutTangent()
     {
-        makeTestRoad();
-        MyGraphicsView view;
-        view.resize(800, 600);
-        view.show();
-        view.refresh();
-        QSignalSpy spy(&view, &SurveyView::coordinateChanged);
-        const RoadEntity& line = *theRoad.GetHorizon(1);
-        QTest::mouseMove(view.viewport(), pixelOf(view, line.x2, line.y2).toPoint());
-        QVERIFY(!spy.isEmpty());
-        const double pixel = 1.0 / view.itemTransform().m21();
-        QVERIFY(std::abs(spy.last().at(0).toDouble() - line.x2) <= pixel);
-        QVERIFY(std::abs(spy.last().at(1).toDouble() - line.y2) <= pixel);
-    }
-
-    void profileDrawsGradeLinesAndCurves()
-    {
-        VerticalView view;
-        view.resize(800, 400);
-        const double points[][3] = {{0, 100, 0}, {300, 106, 4000}, {600, 103, 0}, {900, 104, 0}};
-        for (const auto& p : points) {
+        // Two points, then three whose middle one has no vertical curve.
+        for (const bool middle : {false, true}) {
+            theRoad.ClearVertical();
             VerticalEntity v;
-            v.mile = p[0];
-            v.height = p[1];
-            v.radius = p[2];
             theRoad.InsertVertical(v);
+            v.mile = 300;
+            v.height = middle ? 106 : 0;
+            theRoad.InsertVertical(v);
+            v.mile = 600;
+            if (middle)
+                theRoad.InsertVertical(v);
+            QCOMPARE(theRoad.ApplyVertical(), 0);
+            const std::unique_ptr<SurveyView> view = shownView(1);
+            const QList<VGraphicsItem*> items = itemsOf<VGraphicsItem>(*view);
+            QCOMPARE(items.size(), middle ? 3 : 1);
+            for (const VGraphicsItem* item : items)
+                QCOMPARE(item->path().elementCount(), item->kind() == VGraphicsItem::Curve ? 1 : 2);
+            // Height is up.
+            QVERIFY(pixelOf(*view, 106, 300).y() < pixelOf(*view, 0, 0).y());
         }
-        QCOMPARE(theRoad.ApplyVertical(), 0);
-        view.refresh();
-        const QList<VGraphicsItem*> items = itemsOf<VGraphicsItem>(view);
-        QCOMPARE(items.size(), 5);  // three grade lines, curves at the two inner points
-        for (VGraphicsItem* item : items) {
-            if (item->kind() != VGraphicsItem::Curve)
-                continue;
-            const VerticalEntity& v = *theRoad.GetVertical(item->firstIndex());
-            // A curve without tangent is a single point; the other has its 21.
-            QCOMPARE(item->path().elementCount(), v.tangent > 0 ? 21 : 1);
-        }
-        // Height is up: the crest lies above both ends on screen.
-        const QPointF crest = pixelOf(view, 106, 300);
-        QVERIFY(crest.y() < pixelOf(view, 100, 0).y());
-        QVERIFY(crest.y() < pixelOf(view, 103, 600).y());
-    }
-
-    void profileWithTwoPointsIsOneGradeLine()
-    {
-        VerticalView view;
-        VerticalEntity v;
-        theRoad.InsertVertical(v);
-        v.mile = 100;
-        v.height = 1;
-        theRoad.InsertVertical(v);
-        theRoad.ApplyVertical();
-        view.refresh();
-        const QList<VGraphicsItem*> items = itemsOf<VGraphicsItem>(view);
-        QCOMPARE(items.size(), 1);
-        QCOMPARE(items.first()->kind(), VGraphicsItem::GradeLine);
     }
 
     void sectionDrawsTheChosenSidesAndShowsSegmentSlopes()
@@ -318,27 +226,18 @@ private slots:
         SectionView view;
         view.resize(600, 300);
         view.show();
-        view.refresh();
-        QVERIFY(view.scene()->items().isEmpty());
-
         view.setRightTemplate("A");
         view.refresh();
         QCOMPARE(itemsOf<QGraphicsLineItem>(view).size(), 4);
-        view.setLeftTemplate("A");
-        view.refresh();
-        const QList<QGraphicsLineItem*> lines = itemsOf<QGraphicsLineItem>(view);
-        QCOMPARE(lines.size(), 8);
-
         // The vertical step at 4 m on the right: an infinite slope.
         view.setSelectMode();
-        const QPointF middle = pixelOf(view, -0.5, 4.0);
-        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, middle.toPoint());
+        click(view, pixelOf(view, -0.5, 4.0));
         QVERIFY(view.infoLabel()->isVisible());
         QVERIFY(view.infoLabel()->text().contains("inf"));
-
         // The first left segment, from the centre line to 3.5 m left.
-        const QPointF left = pixelOf(view, -0.035, -1.75);
-        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, left.toPoint());
+        view.setLeftTemplate("A");
+        view.refresh();
+        click(view, pixelOf(view, -0.035, -1.75));
         QVERIFY(view.infoLabel()->text().contains(">-0.02<"));
         QVERIFY(view.infoLabel()->text().contains(">3.5<"));
     }
