@@ -1,5 +1,6 @@
 #include "griditem.h"
 
+#include <QGraphicsScene>
 #include <QPainter>
 
 #include <algorithm>
@@ -32,6 +33,14 @@ GridItem::GridItem(const QRectF& rect, int xStep, int yStep, QGraphicsItem* pare
 int GridItem::stepFor(const QRectF& extent)
 {
     return std::max(snappedTenth(extent.width()), snappedTenth(extent.height()));
+}
+
+QRectF GridItem::addBehind(QGraphicsScene* scene)
+{
+    const QRectF extent = scene->itemsBoundingRect();
+    const int step = stepFor(extent);
+    scene->addItem(new GridItem(extent, step, step));
+    return extent;
 }
 
 QRectF GridItem::boundingRect() const

@@ -13,6 +13,10 @@ public:
     // extent, snapped down to 10, 20, 50, 100, 200 or 500 below 5,000 m.
     static int stepFor(const QRectF& extent);
 
+    // Adds the grid for everything the scene holds, behind it; returns the
+    // extent of the drawing, which the grid covers.
+    static QRectF addBehind(QGraphicsScene* scene);
+
     int xStep() const { return xStep_; }
     int yStep() const { return yStep_; }
 

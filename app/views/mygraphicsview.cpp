@@ -45,10 +45,7 @@ void MyGraphicsView::refresh()
         scene()->addItem(new RoadGraphicsItem(i));
         scene()->addItem(new RoadTextItem(i));
     }
-    const QRectF extent = scene()->itemsBoundingRect();
-    const int step = GridItem::stepFor(extent);
-    scene()->addItem(new GridItem(extent, step, step));
-    fitToView(extent);
+    fitToView(GridItem::addBehind(scene()));
 }
 
 void MyGraphicsView::pick(const QPoint& pos)

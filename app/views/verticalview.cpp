@@ -18,10 +18,7 @@ void VerticalView::refresh()
             scene()->addItem(new VGraphicsItem(i));
         scene()->addItem(new VGraphicsItem(i, i + 1));
     }
-    const QRectF extent = scene()->itemsBoundingRect();
-    const int step = GridItem::stepFor(extent);
-    scene()->addItem(new GridItem(extent, step, step));
-    fitToView(extent);
+    fitToView(GridItem::addBehind(scene()));
 }
 
 void VerticalView::pick(const QPoint& pos)
