@@ -16,10 +16,10 @@ namespace {
 // Types the name into the input dialog and presses OK.
 Answer typeName(const QString& name)
 {
-    return [name](QWidget* w) {
-        retype(w->findChild<QLineEdit*>(), name);
-        w->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    };
+    return {&QInputDialog::staticMetaObject, [name](QWidget* w) {
+                retype(w->findChild<QLineEdit*>(), name);
+                w->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            }};
 }
 
 // The road's templates: "name: distance height, ...; ".
