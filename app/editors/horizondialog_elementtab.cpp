@@ -9,8 +9,7 @@
 #include "myitemmodel.h"
 #include "roadsnapshot.h"
 #include "ui_horizondialog.h"
-
-#include <QDebug>
+#include "vantorellog.h"
 
 #include <cmath>
 
@@ -118,8 +117,8 @@ int HorizonDialog::setElementFromRow(int row, RoadEntity& element) const
     const int ownPoint = model_->isChecked(row, MyItemModel::NorthColumn) ? 2 : 0;
     const int ownAzimuth = model_->isChecked(row, MyItemModel::StartAzimuthColumn) ? 1 : 0;
     const int mode = ownPoint | ownAzimuth;
-    qDebug() << "iManNE = " << ownPoint << " iManAZ = " << ownAzimuth
-             << " iManNE | iManAZ = " << mode;
+    qCDebug(lcVantorel) << "iManNE = " << ownPoint << " iManAZ = " << ownAzimuth
+                        << " iManNE | iManAZ = " << mode;
     const double startRadius = model_->value(row, MyItemModel::StartRadiusColumn);
     double length = model_->value(row, MyItemModel::LengthColumn);
     if (type == MyItemModel::ArcType && model_->arcMode() == MyItemModel::ArcByAngle) {
@@ -160,8 +159,8 @@ void HorizonDialog::onApplyHorizon()
     }
     if (!refused)
         code = theRoad.ApplyHorizon();
-    qDebug() << "\n"
-             << "nError = " << code;
+    qCDebug(lcVantorel) << "\n"
+                        << "nError = " << code;
 
     if (code != 0) {
         // The rows stay in the table for correction; the road keeps its

@@ -1,6 +1,6 @@
 #include "myitem.h"
 
-#include <QDebug>
+#include "vantorellog.h"
 
 MyItem::MyItem()
 {
@@ -9,7 +9,7 @@ MyItem::MyItem()
 
 MyItem::~MyItem()
 {
-    qDebug() << "Deleting MyItem";
+    qCDebug(lcVantorel) << "Deleting MyItem";
 }
 
 void MyItem::setValue(double v, int decimals)

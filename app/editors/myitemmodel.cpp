@@ -3,9 +3,9 @@
 #include "globals.h"
 #include "myitem.h"
 #include "tablecells.h"
+#include "vantorellog.h"
 
 #include <QBrush>
-#include <QDebug>
 
 #include <cmath>
 #include <initializer_list>
@@ -102,12 +102,12 @@ bool MyItemModel::isChecked(int row, int column) const
 
 void MyItemModel::LoadRoadData()
 {
-    qDebug() << "LoadRoadData::rowCount = " << rowCount();
+    qCDebug(lcVantorel) << "LoadRoadData::rowCount = " << rowCount();
     removeRows(0, rowCount());
     for (int i = 0; i < theRoad.NumberOfHorizon(); ++i) {
         const RoadEntity& e = *theRoad.GetHorizon(i);
         if (e.type == PointType) {
-            qDebug() << "Point";
+            qCDebug(lcVantorel) << "Point";
             continue;
         }
         const QList<QStandardItem*> cells = newElementRow(typeName(e.type));
@@ -131,12 +131,12 @@ void MyItemModel::LoadRoadData()
         setCell(EastColumn, e.y1, kNumberDecimals);
         setCell(StakeColumn, e.l1, kNumberDecimals);
         setCell(StartAzimuthColumn, rad2dms(e.angle1), kAzimuthDecimals);
-        qDebug() << "iChkd = " << e.mode;
+        qCDebug(lcVantorel) << "iChkd = " << e.mode;
         cells[NorthColumn]->setCheckState((e.mode & 2) ? Qt::Checked : Qt::Unchecked);
         cells[StartAzimuthColumn]->setCheckState((e.mode & 1) ? Qt::Checked : Qt::Unchecked);
-        qDebug() << "before append row";
+        qCDebug(lcVantorel) << "before append row";
         appendRow(cells);
-        qDebug() << "after append row";
+        qCDebug(lcVantorel) << "after append row";
     }
     appendEndRow();
 }

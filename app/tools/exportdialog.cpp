@@ -3,16 +3,14 @@
 #include "globals.h"
 #include "messages.h"
 #include "ui_exportdialog.h"
+#include "vantorellog.h"
 
 #include <QFile>
 #include <QFileDialog>
-#include <QLoggingCategory>
 
 #include <cmath>
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcExport, "vantorel.export", QtInfoMsg)
 
 constexpr double kMinimumInterval = 1.0;
 constexpr double kOffsetInUse = 0.001;   // smaller offsets take the centre-line height
@@ -72,8 +70,8 @@ QByteArray stakeLine(const RoadIter& it, double offset)
         if (RoadSection* section = theRoad.GetSectionByLC(station))
             height += theRoad.CalDetaH(section, offset);
     }
-    qCDebug(lcExport) << "Export : _L = " << station;
-    qCDebug(lcExport) << "Export :" << station << ", " << x << ", " << y << ", " << height;
+    qCDebug(lcVantorel) << "Export : _L = " << station;
+    qCDebug(lcVantorel) << "Export :" << station << ", " << x << ", " << y << ", " << height;
     // Qt's printf keeps the decimal point whatever the locale.
     return QString::asprintf("%.3lf,%.3lf,%.3lf,%.3lf\n", station, x + kRoundingNudge,
                              y + kRoundingNudge, height + kRoundingNudge)
@@ -85,7 +83,7 @@ bool writeStakes(QFile& file, const StakeRun& run)
 {
     RoadIter it;
     const int firstIndex = theRoad.first(it, run.interval, run.start, run.integral, run.keyPoints);
-    qCDebug(lcExport) << "Export : First Pt" << firstIndex;
+    qCDebug(lcVantorel) << "Export : First Pt" << firstIndex;
     if (firstIndex == 0)
         return true;  // no alignment, no stakes
     do {

@@ -1,0 +1,3 @@
+#include "vantorellog.h"
+
+Q_LOGGING_CATEGORY(lcVantorel, "vantorel", QtWarningMsg)
