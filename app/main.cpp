@@ -3,6 +3,7 @@
 #include "globals.h"
 #include "mainwindow.h"
 #include "narrowtext.h"
+#include "programdirs.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -29,7 +30,7 @@ bool hasDisplay()
 
 void installTranslator(QTranslator& translator, const QString& prefix, const QString& locale)
 {
-    static_cast<void>(translator.load(prefix + locale, "./translations"));
+    static_cast<void>(translator.load(prefix + locale, programdirs::translations()));
     QCoreApplication::installTranslator(&translator);
 }
 

@@ -8,6 +8,7 @@
 #include "idataimporter.h"
 #include "importerloader.h"
 #include "messages.h"
+#include "programdirs.h"
 #include "roadsnapshot.h"
 #include "tools/aboutdialog.h"
 #include "tools/caldialog.h"
@@ -16,7 +17,6 @@
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -24,7 +24,6 @@
 
 namespace {
 
-const char* const kImporterDirectory = "importers";
 const char* const kRoadFilter = QT_TRANSLATE_NOOP("MainWindow", "Road Files (*.rod)");
 
 }  // namespace
@@ -50,11 +49,9 @@ MainWindow::~MainWindow()
 void MainWindow::loadImporters()
 {
     ui->actionImport->setVisible(false);
-    const QString directory =
-        QCoreApplication::applicationDirPath() + QLatin1Char('/') + kImporterDirectory;
     // Each importer's entry goes above the previous one's, the first above Export.
     QAction* insertBefore = ui->actionExport;
-    for (IDataImporter* importer : ::loadImporters(directory)) {
+    for (IDataImporter* importer : ::loadImporters(programdirs::importers())) {
         const QString name = importer->name();
         importers_.insert(name, importer);
         importerFilters_.append(importer->fileFilters());

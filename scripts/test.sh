@@ -14,6 +14,10 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOREL_WERROR=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+# The Debian package, built from the same build and checked for every part.
+rm -f build/vantorel_*.deb
+(cd build && cpack -G DEB >/dev/null)
+packaging/check-package.sh build/vantorel_*.deb
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTOREL_WERROR=ON \
   -DVANTOREL_SANITIZE=ON -DVANTOREL_BENCHMARKS=OFF

@@ -1,5 +1,6 @@
 #include "obrinex.h"
 
+#include "programdirs.h"
 #include "roadset.h"
 
 #include <QCoreApplication>
@@ -34,8 +35,8 @@ Obrinex::Obrinex() : QObject(nullptr)
 {
     auto* translator = new QTranslator(this);
     // Without a translation for this locale the texts stay in English.
-    static_cast<void>(
-        translator->load(QStringLiteral("Obrinex_") + QLocale::system().name(), "./translations"));
+    static_cast<void>(translator->load(QStringLiteral("Obrinex_") + QLocale::system().name(),
+                                       programdirs::translations()));
     QCoreApplication::installTranslator(translator);
 }
 
