@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(visibleActions(window_->menuBar()),
                  QStringList({"File", "Road", "View", "Tool", "Help"}));
         QCOMPARE(visibleActions(window_->findChild<QMenu*>("menuFile")),
-                 QStringList({"New", "Open", "Save", "SaveAs", "Quit"}));
+                 QStringList({"New", "Open", "Save", "SaveAs", "Export LandXML...", "Quit"}));
         QCOMPARE(visibleActions(window_->findChild<QMenu*>("menuView")),
                  QStringList({"Select", "ZoomIn", "ZoomOut", "Move", "Info", "|", "HorizonView",
                               "VerticalView", "SectionView"}));
