@@ -65,6 +65,10 @@ bool buildProfile(const Alignment& alignment, const Units& units,
         } else if (gradeChange > kMinGradeChange) {
             points[i].radius = *p.length * units.metresPerUnit / gradeChange;
         }
+        if (!std::isfinite(points[i].radius)) {
+            failure = failureAt(alignment, p, tr("its vertical curve has no finite radius."));
+            return false;
+        }
     }
     return true;
 }
