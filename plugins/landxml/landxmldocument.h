@@ -47,6 +47,14 @@ struct GeometryElement
     Rotation rotation = Rotation::Unknown;
 };
 
+}  // namespace landxml
+
+// Made of QStrings and plain values: a growing list may move its elements
+// as bytes, which keeps reading a 10,000-element alignment fast.
+Q_DECLARE_TYPEINFO(landxml::GeometryElement, Q_RELOCATABLE_TYPE);
+
+namespace landxml {
+
 // One point of a ProfAlign: a PVI, or the PVI of a vertical curve.
 struct ProfilePoint
 {

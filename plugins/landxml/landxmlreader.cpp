@@ -6,8 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QVarLengthArray>
 #include <QXmlStreamReader>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -33,26 +35,58 @@ struct PointReference
     QString name;
 };
 
+// A number in the C notation, as std::from_chars reads it (with a leading
+// '+' allowed); QStringView::toDouble goes through the locale machinery and
+// would take most of the import's time.
 std::optional<double> finiteNumber(QStringView text)
 {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value))
+    char ascii[64];
+    if (text.startsWith(u'+') && !text.startsWith(u"+-"))
+        text = text.sliced(1);
+    if (text.isEmpty() || text.size() > qsizetype(sizeof ascii))
+        return std::nullopt;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].unicode() > 127)
+            return std::nullopt;
+        ascii[i] = char(text[i].unicode());
+    }
+    double value = 0.0;
+    const char* end = ascii + text.size();
+    const auto [stop, error] = std::from_chars(ascii, end, value);
+    if (error != std::errc() || stop != end || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
 
-// "northing easting [elevation]"; none when that is not what the text holds.
-std::optional<Coordinates> coordinatesIn(const QString& text)
+// The numbers of a text such as "northing easting elevation": none when it
+// holds anything else, or more than `most` of them.
+std::optional<QVarLengthArray<double, 3>> numbersIn(QStringView text, qsizetype most)
 {
-    const QStringList values = text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (values.size() < 2 || values.size() > 3)
+    QVarLengthArray<double, 3> numbers;
+    qsizetype i = 0;
+    while (true) {
+        while (i < text.size() && text[i].isSpace())
+            ++i;
+        if (i == text.size())
+            return numbers;
+        qsizetype end = i;
+        while (end < text.size() && !text[end].isSpace())
+            ++end;
+        const std::optional<double> value = finiteNumber(text.sliced(i, end - i));
+        if (!value || numbers.size() == most)
+            return std::nullopt;
+        numbers.append(*value);
+        i = end;
+    }
+}
+
+// "northing easting [elevation]"; none when that is not what the text holds.
+std::optional<Coordinates> coordinatesIn(QStringView text)
+{
+    const auto values = numbersIn(text, 3);
+    if (!values || values->size() < 2)
         return std::nullopt;
-    std::optional<double> north = finiteNumber(values[0]);
-    std::optional<double> east = finiteNumber(values[1]);
-    if (!north || !east || (values.size() == 3 && !finiteNumber(values[2])))
-        return std::nullopt;
-    return Coordinates{*north, *east};
+    return Coordinates{(*values)[0], (*values)[1]};
 }
 
 void note(QString& problem, const QString& text)
@@ -261,7 +295,7 @@ void DocumentReader::readGeometry(Alignment& alignment, GeometryElement::Kind ki
         else
             skip();
     });
-    alignment.elements.append(element);
+    alignment.elements.append(std::move(element));
 }
 
 void DocumentReader::readPoint(GeometryElement& element, qsizetype index, PointField field)
@@ -324,19 +358,14 @@ void DocumentReader::readProfilePoint(Alignment& alignment, ProfilePoint::Kind k
     if (kind == ProfilePoint::Circle)
         point.radius = number("radius", point.problem);
     const QString content = text();
-    const QStringList values = content.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    const std::optional<double> station =
-        values.size() == 2 ? finiteNumber(values[0]) : std::nullopt;
-    const std::optional<double> elevation =
-        values.size() == 2 ? finiteNumber(values[1]) : std::nullopt;
-    if (station && elevation) {
-        point.station = *station;
-        point.elevation = *elevation;
+    if (const auto values = numbersIn(content, 2); values && values->size() == 2) {
+        point.station = (*values)[0];
+        point.elevation = (*values)[1];
     } else {
         note(point.problem, tr("its <%1> \"%2\" is no station and elevation.")
                                 .arg(tag, content.simplified().left(80)));
     }
-    alignment.profile.append(point);
+    alignment.profile.append(std::move(point));
 }
 
 void DocumentReader::resolvePointReferences()
@@ -357,10 +386,10 @@ std::optional<double> DocumentReader::number(const char* name, QString& problem)
 {
     const QXmlStreamAttributes attributes = xml_.attributes();
     const QLatin1StringView key(name);
-    if (!attributes.hasAttribute(key))
-        return std::nullopt;
     const QStringView value = attributes.value(key);
-    const std::optional<double> parsed = finiteNumber(value);
+    if (value.isNull())
+        return std::nullopt;  // absent (or empty, which says as little)
+    const std::optional<double> parsed = finiteNumber(value.trimmed());
     if (!parsed)
         note(problem, tr("its %1 \"%2\" is not a number.").arg(key, value.left(80)));
     return parsed;

@@ -4,7 +4,6 @@
 #include "planegeometry.h"
 #include "roadset.h"
 
-#include <QBuffer>
 #include <QDateTime>
 #include <QSaveFile>
 #include <QXmlStreamWriter>
@@ -22,10 +21,12 @@ constexpr const char* kSchemaLocation =
     "http://www.landxml.org/schema/LandXML-1.2 "
     "http://www.landxml.org/schema/LandXML-1.2/LandXML-1.2.xsd";
 
+// Writes into a QString, which QXmlStreamWriter appends to directly; a
+// device would take thousands of small writes.
 class Writer
 {
 public:
-    explicit Writer(QIODevice& device) : xml_(&device)
+    explicit Writer(QString& text) : xml_(&text)
     {
         xml_.setAutoFormatting(true);
         xml_.setAutoFormattingIndent(-1);  // one tab per level
@@ -93,17 +94,12 @@ bool Writer::write(const RoadSet& road, const QString& name, QString& failure)
         failure = tr("The road holds a value that is no number.");
         return false;
     }
-    if (xml_.hasError()) {
-        failure = tr("Writing failed: %1").arg(xml_.device()->errorString());
-        return false;
-    }
     return true;
 }
 
 void Writer::header()
 {
     const QDateTime now = QDateTime::currentDateTime();
-    xml_.writeStartDocument();
     xml_.writeStartElement("LandXML");
     xml_.writeAttribute("xmlns", QLatin1StringView(kNamespace));
     xml_.writeAttribute("xmlns:xsi",
@@ -204,22 +200,25 @@ void Writer::profile(const RoadSet& road, const QString& name)
 
 }  // namespace
 
-bool writeLandXml(const RoadSet& road, const QString& name, QIODevice& device, QString& failure)
+bool writeLandXml(const RoadSet& road, const QString& name, QByteArray& bytes, QString& failure)
 {
-    return Writer(device).write(road, name, failure);
+    // A writer on a string leaves the encoding out of the declaration.
+    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+    if (!Writer(text).write(road, name, failure))
+        return false;
+    bytes = text.toUtf8();
+    return true;
 }
 
 bool exportLandXml(const RoadSet& road, const QString& name, const QString& path, QString& failure)
 {
-    // Written in memory first: one write to the file, and a road that cannot
-    // be written never touches it.
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    if (!writeLandXml(road, name, buffer, failure))
+    // Written in memory first: a road that cannot be written never touches
+    // the file.
+    QByteArray bytes;
+    if (!writeLandXml(road, name, bytes, failure))
         return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.size() ||
-        !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         failure = tr("\"%1\" cannot be written: %2").arg(path, file.errorString());
         return false;
     }

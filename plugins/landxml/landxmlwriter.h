@@ -5,7 +5,7 @@
 
 #include <QString>
 
-class QIODevice;
+class QByteArray;
 class RoadSet;
 
 namespace landxml {
@@ -16,12 +16,13 @@ namespace landxml {
 // end tangents meet when they turn less than half a circle) and a ProfAlign
 // of PVIs and symmetric ParaCurves. Numbers are written in the C notation
 // with every digit needed to read them back unchanged. False, with the
-// reason in `failure`, when the road has no element, holds a value that is
-// no number, or the device refuses a write.
-bool writeLandXml(const RoadSet& road, const QString& name, QIODevice& device, QString& failure);
+// reason in `failure`, when the road has no element or holds a value that
+// is no number.
+bool writeLandXml(const RoadSet& road, const QString& name, QByteArray& bytes, QString& failure);
 
 // The same into the file at `path`, through a temporary file that takes its
-// place only once everything is written.
+// place only once everything is written; false, with the reason, also when
+// the file cannot be written.
 bool exportLandXml(const RoadSet& road, const QString& name, const QString& path, QString& failure);
 
 }  // namespace landxml

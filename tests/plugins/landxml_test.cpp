@@ -9,7 +9,6 @@
 #include "landxmlwriter.h"
 #include "roadset.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -147,11 +146,10 @@ RoadSet loopRoad(double unit = 1.0)
 
 QByteArray landXmlOf(const RoadSet& road)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
+    QByteArray bytes;
     QString failure;
-    EXPECT_TRUE(landxml::writeLandXml(road, "loop", buffer, failure)) << failure.toStdString();
-    return buffer.data();
+    EXPECT_TRUE(landxml::writeLandXml(road, "loop", bytes, failure)) << failure.toStdString();
+    return bytes;
 }
 
 class LandXmlImport : public ::testing::Test
