@@ -89,6 +89,33 @@ std::optional<Coordinates> coordinatesIn(QStringView text)
     return Coordinates{(*values)[0], (*values)[1]};
 }
 
+template <typename Kind>
+struct NamedKind
+{
+    const char16_t* name;
+    Kind kind;
+};
+
+constexpr NamedKind<GeometryElement::Kind> kGeometryKinds[] = {
+    {u"Line", GeometryElement::Line},
+    {u"Curve", GeometryElement::Curve},
+    {u"Spiral", GeometryElement::Spiral},
+};
+constexpr NamedKind<ProfilePoint::Kind> kProfileKinds[] = {
+    {u"PVI", ProfilePoint::Pvi},
+    {u"ParaCurve", ProfilePoint::Parabola},
+    {u"CircCurve", ProfilePoint::Circle},
+};
+
+template <typename Kind, std::size_t N>
+std::optional<Kind> kindNamed(const NamedKind<Kind> (&kinds)[N], QStringView name)
+{
+    for (const NamedKind<Kind>& k : kinds)
+        if (name == QStringView(k.name))
+            return k.kind;
+    return std::nullopt;
+}
+
 void note(QString& problem, const QString& text)
 {
     if (problem.isEmpty())
@@ -202,7 +229,10 @@ void DocumentReader::readUnits()
     forEachChild([this](QStringView name) {
         if (!unitsSeen_ && (name == u"Metric" || name == u"Imperial")) {
             unitsSeen_ = true;
-            document_.units = unitsOf(name, attribute("linearUnit"), attribute("directionUnit"));
+            // Directions without a unit of their own are angles like others.
+            const QString direction = attribute("directionUnit");
+            document_.units = unitsOf(name, attribute("linearUnit"),
+                                      direction.isEmpty() ? attribute("angularUnit") : direction);
         }
         skip();
     });
@@ -239,12 +269,8 @@ void DocumentReader::readAlignment()
 void DocumentReader::readCoordGeom(Alignment& alignment)
 {
     forEachChild([this, &alignment](QStringView name) {
-        if (name == u"Line") {
-            readGeometry(alignment, GeometryElement::Line);
-        } else if (name == u"Curve") {
-            readGeometry(alignment, GeometryElement::Curve);
-        } else if (name == u"Spiral") {
-            readGeometry(alignment, GeometryElement::Spiral);
+        if (const auto kind = kindNamed(kGeometryKinds, name)) {
+            readGeometry(alignment, *kind);
         } else if (name == u"Feature") {
             skip();
         } else {
@@ -254,7 +280,7 @@ void DocumentReader::readCoordGeom(Alignment& alignment)
             element.tag = name.toString();
             element.line = xml_.lineNumber();
             element.problem = tr("the road cannot hold a <%1>.").arg(element.tag);
-            alignment.elements.append(element);
+            alignment.elements.append(std::move(element));
             skip();
         }
     });
@@ -327,12 +353,8 @@ void DocumentReader::readProfile(Alignment& alignment)
 void DocumentReader::readProfAlign(Alignment& alignment)
 {
     forEachChild([this, &alignment](QStringView name) {
-        if (name == u"PVI") {
-            readProfilePoint(alignment, ProfilePoint::Pvi);
-        } else if (name == u"ParaCurve") {
-            readProfilePoint(alignment, ProfilePoint::Parabola);
-        } else if (name == u"CircCurve") {
-            readProfilePoint(alignment, ProfilePoint::Circle);
+        if (const auto kind = kindNamed(kProfileKinds, name)) {
+            readProfilePoint(alignment, *kind);
         } else if (name == u"Feature") {
             skip();
         } else {
@@ -341,7 +363,7 @@ void DocumentReader::readProfAlign(Alignment& alignment)
             ProfilePoint point;
             point.line = xml_.lineNumber();
             point.problem = tr("the profile cannot hold a <%1>.").arg(name.toString());
-            alignment.profile.append(point);
+            alignment.profile.append(std::move(point));
             skip();
         }
     });
