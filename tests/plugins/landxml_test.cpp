@@ -254,6 +254,13 @@ TEST_F(LandXmlImport, WrittenRoadsReadBackUnchanged)
         ASSERT_TRUE(importFile(path)) << message();
         expectSameRoad(written, road, kRoundTrip);
     }
+    // Failures are said, and leave no file behind.
+    QString failure;
+    EXPECT_FALSE(landxml::exportLandXml(road, "x", dir.filePath("no/such/dir.xml"), failure));
+    EXPECT_FALSE(failure.isEmpty());
+    EXPECT_FALSE(landxml::exportLandXml(RoadSet(), "x", dir.filePath("empty.xml"), failure));
+    EXPECT_EQ(failure.toStdString(), "The road has no alignment to export.");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList("written.xml"));
 }
 
 // One alignment written as other programs write it: each variant must give
