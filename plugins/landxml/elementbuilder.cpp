@@ -68,6 +68,8 @@ QString refusalText(int code)
 // do, counter-clockwise from east; the alignment's own lines tell which.
 bool directionsFromNorth(const Alignment& alignment, const Units& units)
 {
+    if (!units.directionProblem.isEmpty())
+        return false;
     int fromNorth = 0;
     int fromEast = 0;
     for (const GeometryElement& e : alignment.elements) {
@@ -215,7 +217,7 @@ std::optional<double> ElementBuilder::lengthOf(const GeometryElement& e, const S
 
 std::optional<double> ElementBuilder::writtenAzimuth(const GeometryElement& e) const
 {
-    if (!e.direction)
+    if (!e.direction || !units_.directionProblem.isEmpty())
         return std::nullopt;
     const double written = directionInRadians(units_, *e.direction);
     return wrapAzimuth(fromNorth_ ? written : kHalfPi - written);
@@ -268,6 +270,8 @@ bool ElementBuilder::add(const GeometryElement& e, std::vector<RoadEntity>& elem
         return fail(e, tr("the alignment's first element has no <Start>."));
     const Point from = start ? *start : end_.at;
     const std::optional<double> ownAzimuth = startAzimuth(e, shape, from, *length);
+    if (!ownAzimuth && e.direction && !units_.directionProblem.isEmpty())
+        return fail(e, units_.directionProblem);
     if (!ownAzimuth && !end_.known)
         return fail(e, tr("the alignment's first element has no start direction."));
     const int mode = (start ? OwnStartPoint : 0) | (ownAzimuth ? OwnAzimuth : 0);

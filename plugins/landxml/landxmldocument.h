@@ -85,7 +85,9 @@ struct Alignment
 
 struct Units
 {
-    QString problem;
+    QString problem;           // an unknown linear unit: nothing can be built
+    QString directionProblem;  // an unknown direction unit, which matters only
+                               // where a direction must be read
     double metresPerUnit = 1.0;
     double radiansPerDirectionUnit = 1.0;
     bool packedDms = false;  // directions written as "decimal dd.mm.ss"

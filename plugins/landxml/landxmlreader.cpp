@@ -293,10 +293,10 @@ void DocumentReader::readGeometry(Alignment& alignment, GeometryElement::Kind ki
     element.tag = xml_.name().toString();
     element.line = xml_.lineNumber();
     element.length = number("length", element.problem);
-    element.rotation = rotation(element.problem);
     if (kind == GeometryElement::Line) {
         element.direction = number("dir", element.problem);
     } else {
+        element.rotation = rotation(element.problem);
         element.direction = number("dirStart", element.problem);
         element.shapeType = attribute(kind == GeometryElement::Curve ? "crvType" : "spiType");
     }

@@ -60,8 +60,8 @@ Units unitsOf(QStringView system, QStringView linearUnit, QStringView directionU
     else if (const UnitFactor* unit =
                  find(std::begin(kAngularUnits), std::end(kAngularUnits), directionUnit.trimmed()))
         units.radiansPerDirectionUnit = unit->factor;
-    else if (units.problem.isEmpty())
-        units.problem = tr("The direction unit \"%1\" is unknown.").arg(directionUnit);
+    else
+        units.directionProblem = tr("the direction unit \"%1\" is unknown.").arg(directionUnit);
     return units;
 }
 

@@ -12,7 +12,8 @@ namespace landxml {
 
 // The units of a <Metric> or <Imperial> element (`system`) with its
 // linearUnit and directionUnit attributes; an empty attribute takes the
-// system's default. An unknown unit is a problem of the whole file.
+// system's default. An unknown linear unit is a problem of the whole file;
+// an unknown direction unit only of the directions it would read.
 Units unitsOf(QStringView system, QStringView linearUnit, QStringView directionUnit);
 
 // A direction value of the file in radians, still measured as the file

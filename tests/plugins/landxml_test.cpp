@@ -271,7 +271,10 @@ TEST_F(LandXmlImport, AlignmentsImportHoweverTheyAreWritten)
     const QByteArray plain = landXmlOf(expected);
     int point = 0;
     const std::pair<const char*, std::function<QByteArray(QByteArray)>> variants[] = {
-        {"LandXML 1.1", [](QByteArray t) { return t.replace("LandXML-1.2", "LandXML-1.1"); }},
+        {"LandXML 1.1, directions in a unit never needed",
+         [](QByteArray t) {
+             return t.replace("LandXML-1.2", "LandXML-1.1").replace("radians", "gon");
+         }},
         {"no namespace", [](QByteArray t) { return replaced(t, " xmlns=\"[^\"]*\"", ""); }},
         {"prefixed elements",
          [](QByteArray t) {
@@ -362,6 +365,10 @@ TEST_F(LandXmlImport, BrokenFilesFailWithTheirReasonAndChangeNothing)
         {with("ParaCurve", "UnsymParaCurve"), "cannot hold a <UnsymParaCurve>"},
         {with("<PVI>-250", "<PVI>1250"), "does not follow the station"},
         {with("\"meter\"", "\"furlong\""), "linear unit \"furlong\" is unknown"},
+        {"<LandXML><Units><Metric directionUnit=\"gon\"/></Units><Alignments><Alignment><CoordGeom>"
+         "<Line dir=\"100\" length=\"10\"><Start>0 0</Start></Line></CoordGeom></Alignment>"
+         "</Alignments></LandXML>",
+         "direction unit \"gon\" is unknown"},
         {"<LandXML>" + QByteArray(50 * 1024 * 1024, 'x'), "line 1"},
         {"<LandXML>" + QByteArray("<a>").repeated(1000), "nested too deeply"},
     };
