@@ -58,35 +58,39 @@ std::optional<double> finiteNumber(QStringView text)
     return value;
 }
 
-// The numbers of a text such as "northing easting elevation": none when it
-// holds anything else, or more than `most` of them.
-std::optional<QVarLengthArray<double, 3>> numbersIn(QStringView text, qsizetype most)
+// The blank-separated words of a text; none when there are more than `most`.
+std::optional<QVarLengthArray<QStringView, 3>> wordsIn(QStringView text, qsizetype most)
 {
-    QVarLengthArray<double, 3> numbers;
+    QVarLengthArray<QStringView, 3> words;
     qsizetype i = 0;
     while (true) {
         while (i < text.size() && text[i].isSpace())
             ++i;
         if (i == text.size())
-            return numbers;
+            return words;
+        if (words.size() == most)
+            return std::nullopt;
         qsizetype end = i;
         while (end < text.size() && !text[end].isSpace())
             ++end;
-        const std::optional<double> value = finiteNumber(text.sliced(i, end - i));
-        if (!value || numbers.size() == most)
-            return std::nullopt;
-        numbers.append(*value);
+        words.append(text.sliced(i, end - i));
         i = end;
     }
 }
 
-// "northing easting [elevation]"; none when that is not what the text holds.
+// "northing easting [elevation]"; none when that is not what the text
+// holds. The elevation is dropped unread: 2D alignments may write it as
+// anything.
 std::optional<Coordinates> coordinatesIn(QStringView text)
 {
-    const auto values = numbersIn(text, 3);
-    if (!values || values->size() < 2)
+    const auto words = wordsIn(text, 3);
+    if (!words || words->size() < 2)
         return std::nullopt;
-    return Coordinates{(*values)[0], (*values)[1]};
+    const std::optional<double> north = finiteNumber((*words)[0]);
+    const std::optional<double> east = finiteNumber((*words)[1]);
+    if (!north || !east)
+        return std::nullopt;
+    return Coordinates{*north, *east};
 }
 
 template <typename Kind>
@@ -380,9 +384,14 @@ void DocumentReader::readProfilePoint(Alignment& alignment, ProfilePoint::Kind k
     if (kind == ProfilePoint::Circle)
         point.radius = number("radius", point.problem);
     const QString content = text();
-    if (const auto values = numbersIn(content, 2); values && values->size() == 2) {
-        point.station = (*values)[0];
-        point.elevation = (*values)[1];
+    const auto words = wordsIn(content, 2);
+    const std::optional<double> station =
+        words && words->size() == 2 ? finiteNumber((*words)[0]) : std::nullopt;
+    const std::optional<double> elevation =
+        words && words->size() == 2 ? finiteNumber((*words)[1]) : std::nullopt;
+    if (station && elevation) {
+        point.station = *station;
+        point.elevation = *elevation;
     } else {
         note(point.problem, tr("its <%1> \"%2\" is no station and elevation.")
                                 .arg(tag, content.simplified().left(80)));
