@@ -7,6 +7,8 @@
 #include "globals.h"
 #include "idataimporter.h"
 #include "importerloader.h"
+#include "importrun.h"
+#include "landxmlexport.h"
 #include "messages.h"
 #include "programdirs.h"
 #include "roadsnapshot.h"
@@ -39,6 +41,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
           static_cast<SurveyView*>(ui->sectionView)})
         connect(view, &SurveyView::coordinateChanged, this, &MainWindow::showCoordinate);
     loadImporters();
+
+    auto* exportLandXml = new QAction(tr("Export LandXML..."), this);
+    exportLandXml->setObjectName("actionExportLandXml");
+    ui->menuFile->insertAction(ui->actionQuit, exportLandXml);
+    connect(exportLandXml, &QAction::triggered, this, &MainWindow::onExportLandXml);
 }
 
 MainWindow::~MainWindow()
@@ -293,15 +300,27 @@ void MainWindow::onImport(const QString& name)
 
     // An importer that fails part-way must not leave a half-replaced road.
     const RoadSnapshot before;
-    if (importer->import(&theRoad, &file)) {
+    const ImportOutcome outcome = runImport(importer, &theRoad, file, this);
+    if (outcome.imported) {
         lastImportDirectory_ = QFileInfo(file).absolutePath();
+        if (!outcome.report.isEmpty())
+            messages::information(this, tr("info"), outcome.report);
     } else {
         before.restore();
-        messages::critical(this, tr("Import Failed"), tr("Import Road Failed"));
+        if (!outcome.cancelled) {
+            const QString failed = tr("Import Road Failed");
+            messages::critical(this, tr("Import Failed"),
+                               outcome.report.isEmpty() ? failed : failed + "\n" + outcome.report);
+        }
     }
     emit dataLoaded(importer->type());
     ui->horizonView->refresh();
     ui->verticalView->refresh();
+}
+
+void MainWindow::onExportLandXml()
+{
+    exportRoadAsLandXml(this);
 }
 
 void MainWindow::on_actionHorizon_triggered()

@@ -69,6 +69,7 @@ private slots:
     void on_actionMove_triggered();
     void on_actionSelect_triggered();
     void on_actionInfo_triggered();
+    void onExportLandXml();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

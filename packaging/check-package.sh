@@ -10,6 +10,7 @@ for wanted in \
   ./usr/bin/vantorel \
   ./usr/lib/libTrazel.so.5 \
   ./usr/lib/vantorel/importers/libObrinex.so \
+  ./usr/lib/vantorel/importers/libLandXmlImporter.so \
   ./usr/share/applications/vantorel.desktop \
   ./usr/share/mime/packages/vantorel.xml \
   ./usr/share/icons/hicolor/scalable/apps/vantorel.svg; do

@@ -104,8 +104,13 @@ void HorizonDialog::retranslateTexts()
 
 void HorizonDialog::onDataLoaded(int type)
 {
-    if (type == 0)
+    if (type == 0) {
         loadCrossTable();
+    } else if (type == 1) {
+        // Elements, and the intersection points derived from them.
+        model_->LoadRoadData();
+        loadCrossTable();
+    }
 }
 
 void HorizonDialog::on_tabWidget_currentChanged(int index)

@@ -55,7 +55,8 @@ signals:
     void ArcModeChanged(int mode);
 
 public slots:
-    // The main window read new data into the road; type 0 is intersection points.
+    // The main window read new data into the road: type 0 intersection
+    // points, type 1 elements.
     void onDataLoaded(int type);
 
 protected:

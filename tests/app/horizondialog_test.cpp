@@ -401,7 +401,7 @@ private slots:
         QVERIFY(window_->findChild<QAction*>("actionHorizonView")->isChecked());
         QTableWidget* table = HorizonDialogParts(dialog).crossTable();
         QVERIFY(loadExampleRoad());
-        emit window_->dataLoaded(1);
+        emit window_->dataLoaded(2);  // no kind of data the dialog shows
         QCOMPARE(table->rowCount(), 0);
         emit window_->dataLoaded(0);
         QCOMPARE(table->rowCount(), theRoad.NumberOfCross());

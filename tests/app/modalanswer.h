@@ -10,14 +10,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 
 #include <functional>
@@ -136,6 +139,20 @@ inline Answer choose(const QString& path)
                 dialog->setDirectory(QFileInfo(path).absolutePath());
                 dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QFileInfo(path).fileName());
                 QMetaObject::invokeMethod(dialog, "accept");
+            }};
+}
+
+// Takes the entry at `index` of an input dialog's list and presses OK; a
+// negative index cancels.
+inline Answer pick(int index)
+{
+    return {&QInputDialog::staticMetaObject, [index](QWidget* w) {
+                auto* dialog = qobject_cast<QInputDialog*>(w);
+                auto* list = dialog->findChild<QComboBox*>();
+                if (index < 0 || !list)
+                    return dialog->reject();
+                list->setCurrentIndex(index);
+                dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
             }};
 }
 
