@@ -1,5 +1,6 @@
 #include "obrinex.h"
 
+#include "regularfile.h"
 #include "roadset.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 #include <QTextStream>
 #include <QTranslator>
 
+#include <unistd.h>
 #include <cmath>
 
 namespace {
@@ -69,8 +71,14 @@ bool Obrinex::import(RoadSet* road, const QString* fileName)
     if (road == nullptr || fileName == nullptr) {
         return false;
     }
-    QFile file(*fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Never QFile::open on the name: a named pipe would block it for ever.
+    const int fd = openRegularFileDescriptor(QFile::encodeName(*fileName).constData());
+    if (fd < 0) {
+        return false;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return false;
     }
     road->ClearCross();

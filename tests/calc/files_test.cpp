@@ -1,4 +1,5 @@
 // The road file and the intersection-point file.
+#include "../namedpipe.h"
 #include "roadbuilder.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -297,6 +299,30 @@ TEST_F(Files, FailedSaveLeavesFileAndRoadAlone)
     EXPECT_EQ(files(), 2);
     ASSERT_TRUE(road.Save(""));  // the stored path
     EXPECT_FALSE(read("road.rod") == before);
+}
+
+TEST_F(Files, NamedPipesAreNeitherWaitedOnNorReplaced)
+{
+    const NamedPipe pipe(path("pipe.rod"));
+    ASSERT_TRUE(pipe.created());
+    fs::create_symlink(pipe.path(), path("link.rod"));
+    RoadSet road = exampleRoad();
+    road.SetModified(true);
+    bool read = true;
+    ASSERT_TRUE(pipe.returnsWithoutAWriter([&] {
+        read = road.Load(pipe.path()) || road.Load(path("link.rod")) ||
+               road.LoadCross(u16(pipe.path()));
+    }));
+    EXPECT_FALSE(read);
+    for (const std::string& target : {pipe.path(), path("link.rod")}) {
+        EXPECT_FALSE(road.Save(target)) << target;
+        EXPECT_FALSE(road.SaveCross(u16(target))) << target;
+    }
+    EXPECT_TRUE(pipe.isStillAPipe());
+    EXPECT_TRUE(fs::is_symlink(path("link.rod")));
+    EXPECT_EQ(road.NumberOfHorizon(), 18);
+    EXPECT_TRUE(road.IsModified());
+    EXPECT_EQ(files(), 2);
 }
 
 // A save replaces the file, but keeps its permissions and links.
