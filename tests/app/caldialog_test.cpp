@@ -2,6 +2,7 @@
 // arrow buttons clicked, the results read from the fields.
 #include "tools/caldialog.h"
 #include "dialogtest.h"
+#include "stationtext.h"
 
 class CalDialogTest : public DialogTest
 {
@@ -61,25 +62,47 @@ private slots:
                               yText, z}));
     }
 
-    void emptyFieldsWarnAndStationsOffTheRoadGiveNoPoint()
+    void inputThatGivesNoPointIsSaidSo()
     {
         QStringList fields;
         const QString warning = "warning: data input error!";
+        // Empty fields change nothing.
         QCOMPARE(boxRaisedBy([&] { fields = convert("downButton", {"-", ""}); }), warning);
         QCOMPARE(fields, QStringList({"0", "", "0", "0", "0"}));
         QCOMPARE(boxRaisedBy([&] { fields = convert("upButton", {"-", "-", "-", ""}); }), warning);
         QCOMPARE(fields, QStringList({"0", "", "0", "", "0"}));
+        // Letters are no station 0, nor a coordinate: no result is shown.
+        QCOMPARE(boxRaisedBy([&] { fields = convert("downButton", {"abc", "0"}); }), warning);
+        QCOMPARE(fields.mid(2), QStringList({"", "", ""}));
+        QCOMPARE(boxRaisedBy([&] { fields = convert("downButton", {"100", "1,5"}); }), warning);
+        QCOMPARE(boxRaisedBy([&] {
+                     fields = convert("upButton", {"1", "2", "3381250", "5o2340"});
+                 }),
+                 warning);
+        QCOMPARE(fields, QStringList({"", "", "3381250", "5o2340", ""}));
 
-        QCOMPARE(convert("downButton", {"4121", "0"}), QStringList({"4121", "0", "", "", ""}));
+        // A station beyond the road's end says where the road runs.
+        const RoadEntity& last = *theRoad.GetHorizon(theRoad.NumberOfHorizon() - 1);
+        const QString end = QString::fromStdString(stationText(last.l1 + last.length));
+        QCOMPARE(boxRaisedBy([&] {
+                     fields = convert("downButton", {"K4+121", "0"});
+                 }),
+                 "warning: station K4+121.000 is not on the road, which runs from K0+000.000 to " +
+                     end + "!");
+        QCOMPARE(fields.mid(2), QStringList({"", "", ""}));
         // 100 m behind the road start: nothing changes.
         const RoadEntity& first = *theRoad.GetHorizon(1);
         const QStringList behind{
             "1", "2", QString::number(first.x1 - 100 * std::cos(first.angle1), 'f', 3),
             QString::number(first.y1 - 100 * std::sin(first.angle1), 'f', 3), "3"};
         QCOMPARE(convert("upButton", behind), behind);
-        // Letters read as station 0, without a message.
-        QCOMPARE(boxRaisedBy([&] { fields = convert("downButton", {"abc", "0"}); }), QString());
-        QCOMPARE(fields[2], QString::number(first.x1, 'f', 3));
+    }
+
+    void stationsInKNotationReadAsMetres()
+    {
+        const QStringList metres = convert("downButton", {"1200", "-3.5"}).mid(2);
+        for (const char* station : {"K1+200", "1+200.000", " k1+200 "})
+            QCOMPARE(convert("downButton", {station, "-3.5"}).mid(2), metres);
     }
 };
 
