@@ -19,6 +19,7 @@
 #include <algorithm>
 
 const QColor HorizonDialog::kBlankCellColour = tablecells::grey();
+const QColor HorizonDialog::kComputedCellColour = QColor(Qt::gray);
 
 HorizonDialog::HorizonDialog(QWidget* parent) : QDialog(parent), ui(new Ui::HorizonDialog)
 {
@@ -47,9 +48,14 @@ HorizonDialog::HorizonDialog(QWidget* parent) : QDialog(parent), ui(new Ui::Hori
         ui->radioButton->setChecked(true);
     connect(this, &HorizonDialog::ArcModeChanged, model_, &MyItemModel::on_arc_mode_changed);
 
-    ui->crossTable->setColumnCount(3);
+    ui->crossTable->setColumnCount(CrossColumnCount);
     retranslateTexts();
     ui->crossTable->installEventFilter(this);
+    // The turns and the computed arcs follow the points as they are typed.
+    connect(ui->crossTable, &QTableWidget::itemChanged, this, [this](const QTableWidgetItem* item) {
+        if (item->column() == XColumn || item->column() == YColumn)
+            showCurveDesign();
+    });
     loadCrossTable();
     ui->t1Edit->setEnabled(false);
     ui->t2Edit->setEnabled(false);
@@ -98,7 +104,8 @@ void HorizonDialog::retranslateTexts()
         else
             ui->comboBox->addItem(kinds[kind]);
     }
-    ui->crossTable->setHorizontalHeaderLabels({tr("X"), tr("Y"), tr("L")});
+    ui->crossTable->setHorizontalHeaderLabels(
+        {tr("X"), tr("Y"), tr("L"), tr("Deflection"), tr("Arc Len"), tr("T1"), tr("T2")});
     arcAction_->setText(tr("Arc From 3 points"));
 }
 
