@@ -362,28 +362,28 @@ void HorizonDialog::on_pushButtonApply_clicked()
         theRoad.InsertCross(d.point);
     int index = 0;
     CrossDiagnosis why;
-    if (theRoad.FromCrossWithAdjust(index, why) == 0) {
-        // The conversion writes the stations back into the points. An arc
-        // that followed from the turn of the legs keeps following it.
-        std::vector<std::pair<int, QVariant>> computedArcs;
-        for (int row = 0; row < rows; ++row) {
-            if (design[row].arcComputed)
-                computedArcs.emplace_back(row,
-                                          ui->crossTable->item(row, XColumn)->data(ArcLengthRole));
-        }
-        loadCrossTable();
-        {
-            const QSignalBlocker blocker(ui->crossTable);
-            for (const auto& [row, typed] : computedArcs)
-                ui->crossTable->item(row, XColumn)->setData(ArcLengthRole, typed);
-        }
-        showCurveDesign();
-    } else {
+    if (theRoad.FromCrossWithAdjust(index, why) != 0) {
+        // Nothing changed: the element tab keeps what it shows.
         before.restore();
         messages::warning(this, tr("warning"),
                           tr("the %1 intersection point is wrong defined!").arg(index + 1),
                           curvedesigntext::failureReason(why));
+        return;
     }
+    // The conversion writes the stations back into the points. An arc that
+    // followed from the turn of the legs keeps following it.
+    std::vector<std::pair<int, QVariant>> computedArcs;
+    for (int row = 0; row < rows; ++row) {
+        if (design[row].arcComputed)
+            computedArcs.emplace_back(row, ui->crossTable->item(row, XColumn)->data(ArcLengthRole));
+    }
+    loadCrossTable();
+    {
+        const QSignalBlocker blocker(ui->crossTable);
+        for (const auto& [row, typed] : computedArcs)
+            ui->crossTable->item(row, XColumn)->setData(ArcLengthRole, typed);
+    }
+    showCurveDesign();
     model_->LoadRoadData();
     refreshPlanView();
 }
