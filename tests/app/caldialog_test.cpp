@@ -36,26 +36,28 @@ private slots:
 
     void downThenUpOnACurveGivesBackStationAndOffset_data()
     {
+        QTest::addColumn<QString>("typed");  // metres or K notation
         QTest::addColumn<double>("mile");
         QTest::addColumn<double>("offset");
         QTest::addColumn<QString>("z");
         // On the arc of radius 800, in a Cut section: its ditch slope on the
         // left, the carriageway's cross fall on the right.
-        QTest::newRow("arc, left") << 700.0 << -7.5 << "-0.680";
-        QTest::newRow("arc, right") << 612.345 << 5.25 << "-0.120";
+        QTest::newRow("arc, left") << "700" << 700.0 << -7.5 << "-0.680";
+        QTest::newRow("arc, right") << " k0+612.345 " << 612.345 << 5.25 << "-0.120";
         // On a spiral in a Fill section, beyond the outermost break.
-        QTest::newRow("spiral") << 1600.5 << 11.8 << "-3.380";
+        QTest::newRow("spiral") << "1+600.5" << 1600.5 << 11.8 << "-3.380";
     }
 
     void downThenUpOnACurveGivesBackStationAndOffset()
     {
+        QFETCH(QString, typed);
         QFETCH(double, mile);
         QFETCH(double, offset);
         QFETCH(QString, z);
         double x = 0, y = 0;
         QVERIFY(theRoad.L2XY(mile, offset, &x, &y));
         const QString xText = QString::number(x, 'f', 3), yText = QString::number(y, 'f', 3);
-        QCOMPARE(convert("downButton", {QString::number(mile), QString::number(offset)}).mid(2),
+        QCOMPARE(convert("downButton", {typed, QString::number(offset)}).mid(2),
                  QStringList({xText, yText, z}));
         QCOMPARE(convert("upButton", {"0", "0", "-", "-", ""}),
                  QStringList({QString::number(mile, 'f', 3), QString::number(offset, 'f', 3), xText,
@@ -96,13 +98,6 @@ private slots:
             "1", "2", QString::number(first.x1 - 100 * std::cos(first.angle1), 'f', 3),
             QString::number(first.y1 - 100 * std::sin(first.angle1), 'f', 3), "3"};
         QCOMPARE(convert("upButton", behind), behind);
-    }
-
-    void stationsInKNotationReadAsMetres()
-    {
-        const QStringList metres = convert("downButton", {"1200", "-3.5"}).mid(2);
-        for (const char* station : {"K1+200", "1+200.000", " k1+200 "})
-            QCOMPARE(convert("downButton", {station, "-3.5"}).mid(2), metres);
     }
 };
 
