@@ -40,7 +40,6 @@ HorizonDialog::HorizonDialog(QWidget* parent) : QDialog(parent), ui(new Ui::Hori
     ui->tableView->setItemDelegate(delegate_);
     ui->tableView->installEventFilter(delegate_);
     ui->tableView->setModel(model_);
-    widenNumberColumns();
 
     if (model_->arcMode() == MyItemModel::ArcByAngle)
         ui->radioButton_2->setChecked(true);
@@ -49,6 +48,7 @@ HorizonDialog::HorizonDialog(QWidget* parent) : QDialog(parent), ui(new Ui::Hori
     connect(this, &HorizonDialog::ArcModeChanged, model_, &MyItemModel::on_arc_mode_changed);
 
     ui->crossTable->setColumnCount(CrossColumnCount);
+    widenNumberColumns();
     retranslateTexts();
     ui->crossTable->installEventFilter(this);
     // The turns and the computed arcs follow the points as they are typed.
@@ -77,7 +77,7 @@ void HorizonDialog::changeEvent(QEvent* event)
     QDialog::changeEvent(event);
 }
 
-// Coordinates and DMS azimuths are wider than the other columns; cut short
+// Coordinates and DMS angles are wider than the other columns; cut short
 // they would be unreadable.
 void HorizonDialog::widenNumberColumns()
 {
@@ -92,6 +92,14 @@ void HorizonDialog::widenNumberColumns()
     widen(MyItemModel::EastColumn, QStringLiteral("0000000.000"), false);
     widen(MyItemModel::StartAzimuthColumn, QStringLiteral("000.0000000"), true);
     widen(MyItemModel::OffsetColumn, QStringLiteral("000.0000000"), false);
+
+    // The PI table: every column as wide as its numbers, so that all fit.
+    const QString widest[] = {QStringLiteral("0000000.000"), QStringLiteral("0000000.000"),
+                              QStringLiteral("00000.000"),   QStringLiteral("000.0000000 R"),
+                              QStringLiteral("0000.000"),    QStringLiteral("0000.000"),
+                              QStringLiteral("0000.000")};
+    for (int column = 0; column < CrossColumnCount; ++column)
+        ui->crossTable->setColumnWidth(column, metrics.horizontalAdvance(widest[column]) + margins);
 }
 
 // The texts set in code rather than in the form.
