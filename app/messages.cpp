@@ -2,9 +2,15 @@
 
 namespace messages {
 
-void warning(QWidget* parent, const QString& title, const QString& text)
+void warning(QWidget* parent, const QString& title, const QString& text, const QString& details)
 {
-    QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+    if (details.isEmpty()) {
+        QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box.setInformativeText(details);
+    box.exec();
 }
 
 void information(QWidget* parent, const QString& title, const QString& text)

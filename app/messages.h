@@ -10,8 +10,9 @@ class QWidget;
 
 namespace messages {
 
-// A warning with an OK button.
-void warning(QWidget* parent, const QString& title, const QString& text);
+// A warning with an OK button; the details, if any, go under the text.
+void warning(QWidget* parent, const QString& title, const QString& text,
+             const QString& details = QString());
 // An information box with an OK button.
 void information(QWidget* parent, const QString& title, const QString& text);
 // A critical box with an OK button.

@@ -36,6 +36,16 @@ std::string resolveLink(const std::string& path)
     return real ? std::string(real.get()) : path;
 }
 
+// Only a regular file is replaced, directly or through links: a device node
+// or a named pipe would become a file of that name, and a directory cannot.
+bool isFileOrNothing(const std::string& path)
+{
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0)
+        return S_ISREG(st.st_mode);
+    return errno == ENOENT;
+}
+
 // A new, empty file in `directory`, created with the mode the process gives
 // new files. Its name goes to `name`.
 int createTemporary(const std::string& directory, std::string& name)
@@ -102,7 +112,7 @@ void syncDirectory(const std::string& directory)
 
 bool writeFileAtomically(const std::string& path, std::string_view contents)
 {
-    if (!filepath::isUsable(path))
+    if (!filepath::isUsable(path) || !isFileOrNothing(path))
         return false;
     const std::string target = resolveLink(path);
     const std::string directory = directoryOf(target);

@@ -8,7 +8,8 @@
 #include <string_view>
 
 // Writes `contents` to `path`. On any failure the file at `path` is left as
-// it was, no temporary file remains and false is returned. A symbolic link
+// it was, no temporary file remains and false is returned; whatever exists at
+// `path` and is no regular file (a device, a named pipe) is refused. A symbolic link
 // at `path` stays a link to the replaced file; a replaced file keeps its
 // permissions, a new one gets those the process would give it.
 bool writeFileAtomically(const std::string& path, std::string_view contents);

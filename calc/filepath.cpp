@@ -1,6 +1,10 @@
 #include "filepath.h"
 
+#include "regularfile.h"
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace filepath {
 
@@ -64,11 +68,32 @@ bool isUsable(std::string_view path)
 
 File openRegularFile(const std::string& path)
 {
-    File file(isUsable(path) ? std::fopen(path.c_str(), "r") : nullptr);
-    struct stat st;
-    if (file && (::fstat(::fileno(file.get()), &st) != 0 || !S_ISREG(st.st_mode)))
-        file.reset();
+    const int fd = isUsable(path) ? openRegularFileDescriptor(path.c_str()) : -1;
+    if (fd < 0)
+        return nullptr;
+    File file(::fdopen(fd, "r"));
+    if (!file)
+        ::close(fd);
     return file;
 }
 
 }  // namespace filepath
+
+int openRegularFileDescriptor(const char* path)
+{
+    // Whatever is no regular file is not even opened: opening a device can
+    // act on it. The check after the open catches a file swapped meanwhile.
+    struct stat st;
+    if (!path || ::stat(path, &st) != 0 || !S_ISREG(st.st_mode))
+        return -1;
+    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || flags < 0 ||
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}

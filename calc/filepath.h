@@ -25,9 +25,8 @@ struct FileCloser
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// The file at `path` opened for reading, or null. Only regular files count:
-// a directory opens but cannot be read, and a device such as /dev/zero would
-// never end.
+// The file at `path` opened for reading, or null when it is no regular file
+// (see regularfile.h).
 File openRegularFile(const std::string& path);
 
 }  // namespace filepath

@@ -2,14 +2,11 @@
 // curve's elements, and the plain and the adjusted conversion of a PI list.
 #include "roadset.h"
 
-#include "geometry/constants.h"
+#include "curvefit.h"
 #include "trazellog.h"
 
 #include <algorithm>
 #include <cmath>
-
-using geometry::kPi;
-using geometry::kTwoPi;
 
 namespace {
 
@@ -30,17 +27,6 @@ bool hasCurve(const CrossEntity& p)
            std::fabs(p.spiralLenOut) >= kNoCurve;
 }
 
-// The turn from azimuth a1 to azimuth a2, in [-π, π]; positive turns right.
-double deflection(double a1, double a2)
-{
-    double delta = a2 - a1;
-    while (delta > kPi)
-        delta -= kTwoPi;
-    while (delta < -kPi)
-        delta += kTwoPi;
-    return delta;
-}
-
 // The stored (unsigned) radius of a PI, signed for the way its legs turn.
 double signedRadius(double radius, double turn)
 {
@@ -51,6 +37,38 @@ double signedRadius(double radius, double turn)
 void layOut(RoadEntity& e)
 {
     e.L2XY(e.l1 + e.length, &e.x2, &e.y2, &e.angle2);
+}
+
+// Fills in why the tangents of `point` and `neighbour` overlap; returns the
+// code.
+int tangentsOverlap(CrossDiagnosis& why, int point, int neighbour, double overlap)
+{
+    why.reason = CrossDiagnosis::TangentsOverlap;
+    why.code = 8;
+    why.point = point;
+    why.neighbour = neighbour;
+    why.overlap = overlap;
+    return why.code;
+}
+
+// Fills in why the curve at `point` failed: it could not be built (code
+// rc), or it ends `misclosure` metres off; returns the code.
+int curveFailed(CrossDiagnosis& why, int point, const CrossEntity& p, double legTurn, int rc,
+                double misclosure)
+{
+    why.code = !(misclosure <= kClosure) ? 6 : rc;
+    why.point = point;
+    why.misclosure = misclosure;
+    why.legTurn = legTurn;
+    why.curveTurn = curveTurn(p.radius, p.spiralLenIn, p.arcLen, p.spiralLenOut);
+    why.elementCode = rc;
+    if (rc != 0)
+        why.reason = CrossDiagnosis::CurveNotBuilt;
+    else if (runsStraightOn(legTurn))
+        why.reason = CrossDiagnosis::PointOnStraight;
+    else
+        why.reason = CrossDiagnosis::CurveMissesItsLegs;
+    return why.code;
 }
 
 // A line that carries its own start point and azimuth, at station L. False
@@ -200,7 +218,7 @@ int RoadSet::FromCross()
 
         if (i == n - 1)
             break;
-        const double turn = deflection(azimuth, getAngle(&p, &cross[i + 1]));
+        const double turn = turnBetween(azimuth, getAngle(&p, &cross[i + 1]));
         if (p.spiralLenIn > 0.0)
             InsertHorizonSpiral(p.spiralLenIn);
         if (p.arcLen > 0.0)
@@ -213,9 +231,19 @@ int RoadSet::FromCross()
 
 int RoadSet::FromCrossWithAdjust(int& index)
 {
+    CrossDiagnosis unused;
+    return FromCrossWithAdjust(index, unused);
+}
+
+int RoadSet::FromCrossWithAdjust(int& index, CrossDiagnosis& why)
+{
+    why = CrossDiagnosis();
     const int n = NumberOfCross();
-    if (n == 0)
-        return -1;
+    if (n == 0) {
+        why.reason = CrossDiagnosis::NoPoints;
+        why.code = -1;
+        return why.code;
+    }
 
     modified = true;
     horizon.clear();
@@ -258,34 +286,34 @@ int RoadSet::FromCrossWithAdjust(int& index)
         const double d = getLength(&A, &B);
         const double a1 = getAngle(&A, &B);
         a2 = getAngle(&B, &C);
+        const double turn = turnBetween(a1, a2);
 
+        const double m = d - (A.tangentLenOut + B.tangentLenIn);
         if (!appendStraight(A.x + A.tangentLenOut * std::cos(a1),
-                            A.y + A.tangentLenOut * std::sin(a1), a1,
-                            d - (A.tangentLenOut + B.tangentLenIn)))
-            return 8;
+                            A.y + A.tangentLenOut * std::sin(a1), a1, m))
+            return tangentsOverlap(why, i, i - 1, -m);
 
         const double xt = B.x + B.tangentLenOut * std::cos(a2);
         const double yt = B.y + B.tangentLenOut * std::sin(a2);
         B.l = B.tangentLenIn + L;
         CrossEntity curve = B;
-        curve.radius = signedRadius(B.radius, deflection(a1, a2));
+        curve.radius = signedRadius(B.radius, turn);
         const int rc = insertArcsFromCross(&curve, a1, &L, &x2, &y2);
         B.radius = std::fabs(B.radius);
 
         const double dis = std::hypot(xt - x2, yt - y2);
         qCDebug(lcTrazel) << "xt = " << xt << ", yt = " << yt << ", x2 = " << x2 << ", y2 = " << y2
                           << ", dis = " << dis;
-        if (!(dis <= kClosure))
-            return 6;
-        if (rc != 0)
-            return rc;
+        if (!(dis <= kClosure) || rc != 0)
+            return curveFailed(why, i, B, turn, rc, dis);
     }
 
     CrossEntity& B = cross[n - 2];
     CrossEntity& C = cross[n - 1];
+    const double m = getLength(&B, &C) - B.tangentLenOut - C.tangentLenIn;
     if (!appendStraight(B.x + B.tangentLenOut * std::cos(a2), B.y + B.tangentLenOut * std::sin(a2),
-                        a2, getLength(&B, &C) - B.tangentLenOut - C.tangentLenIn))
-        return 8;
+                        a2, m))
+        return tangentsOverlap(why, n - 2, n - 1, -m);
     C.l = L;
     return 0;
 }

@@ -91,6 +91,39 @@ struct TRAZEL_EXPORT CrossEntity
     void ReSet();
 };
 
+// Why the conversion of intersection points into elements stopped, in
+// terms a designer can act on. Point numbers are list indexes (0 is the
+// start point).
+struct TRAZEL_EXPORT CrossDiagnosis
+{
+    enum Reason {
+        Converted,
+        NoPoints,
+        // The straight between `point` and `neighbour` would be shorter than
+        // the tolerance allows: their tangents overlap by `overlap` metres.
+        TangentsOverlap,
+        // The curve at `point`, turning by `curveTurn`, ends `misclosure`
+        // metres from where its legs, turning by `legTurn`, need it.
+        CurveMissesItsLegs,
+        // The curve at `point` has elements that cannot be built;
+        // `elementCode` is the refusal of RoadEntity::set (3 an arc without
+        // radius, 4 a spiral between equal radii).
+        CurveNotBuilt,
+        // The legs at `point` run on in a straight line, yet it has a curve.
+        PointOnStraight
+    };
+
+    Reason reason = Converted;
+    int code = 0;  // the result of the conversion
+    int point = 0;
+    int neighbour = 0;
+    double overlap = 0.0;
+    double misclosure = 0.0;
+    double curveTurn = 0.0;  // radians, unsigned
+    double legTurn = 0.0;    // radians, positive to the right
+    int elementCode = 0;
+};
+
 // One change-of-grade point of the profile.
 struct TRAZEL_EXPORT VerticalEntity
 {
@@ -230,6 +263,8 @@ public:
     static void CalTangent_v2(CrossEntity* e);
     int FromCross();
     int FromCrossWithAdjust(int& index);
+    // The same, telling why a conversion failed.
+    int FromCrossWithAdjust(int& index, CrossDiagnosis& diagnosis);
     bool ToCross_v2();
     bool ToCross();
 

@@ -41,6 +41,10 @@ void TagReader::endTag()
         closeTag();
         return;
     }
+    if (openTags_.size() == kMaxDepth) {
+        state_ = State::Malformed;
+        return;
+    }
     openTags_.push_back(name_);
     content_.clear();
     collecting_ = true;

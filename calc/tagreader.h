@@ -31,6 +31,9 @@ public:
 
     // The longest tag name or content; one character more is malformed.
     static constexpr std::size_t kMaxText = 255;
+    // The deepest nesting; one level more is malformed. Road files nest five
+    // levels; the bound keeps the reader's memory small whatever it reads.
+    static constexpr std::size_t kMaxDepth = 32;
 
     explicit TagReader(Listener& listener) : listener_(listener) {}
 

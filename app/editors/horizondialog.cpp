@@ -19,6 +19,7 @@
 #include <algorithm>
 
 const QColor HorizonDialog::kBlankCellColour = tablecells::grey();
+const QColor HorizonDialog::kComputedCellColour = QColor(Qt::gray);
 
 HorizonDialog::HorizonDialog(QWidget* parent) : QDialog(parent), ui(new Ui::HorizonDialog)
 {
@@ -39,7 +40,6 @@ HorizonDialog::HorizonDialog(QWidget* parent) : QDialog(parent), ui(new Ui::Hori
     ui->tableView->setItemDelegate(delegate_);
     ui->tableView->installEventFilter(delegate_);
     ui->tableView->setModel(model_);
-    widenNumberColumns();
 
     if (model_->arcMode() == MyItemModel::ArcByAngle)
         ui->radioButton_2->setChecked(true);
@@ -47,9 +47,15 @@ HorizonDialog::HorizonDialog(QWidget* parent) : QDialog(parent), ui(new Ui::Hori
         ui->radioButton->setChecked(true);
     connect(this, &HorizonDialog::ArcModeChanged, model_, &MyItemModel::on_arc_mode_changed);
 
-    ui->crossTable->setColumnCount(3);
+    ui->crossTable->setColumnCount(CrossColumnCount);
+    widenNumberColumns();
     retranslateTexts();
     ui->crossTable->installEventFilter(this);
+    // The turns and the computed arcs follow the points as they are typed.
+    connect(ui->crossTable, &QTableWidget::itemChanged, this, [this](const QTableWidgetItem* item) {
+        if (item->column() == XColumn || item->column() == YColumn)
+            showCurveDesign();
+    });
     loadCrossTable();
     ui->t1Edit->setEnabled(false);
     ui->t2Edit->setEnabled(false);
@@ -71,7 +77,7 @@ void HorizonDialog::changeEvent(QEvent* event)
     QDialog::changeEvent(event);
 }
 
-// Coordinates and DMS azimuths are wider than the other columns; cut short
+// Coordinates and DMS angles are wider than the other columns; cut short
 // they would be unreadable.
 void HorizonDialog::widenNumberColumns()
 {
@@ -86,6 +92,14 @@ void HorizonDialog::widenNumberColumns()
     widen(MyItemModel::EastColumn, QStringLiteral("0000000.000"), false);
     widen(MyItemModel::StartAzimuthColumn, QStringLiteral("000.0000000"), true);
     widen(MyItemModel::OffsetColumn, QStringLiteral("000.0000000"), false);
+
+    // The PI table: every column as wide as its numbers, so that all fit.
+    const QString widest[] = {QStringLiteral("0000000.000"), QStringLiteral("0000000.000"),
+                              QStringLiteral("00000.000"),   QStringLiteral("000.0000000 R"),
+                              QStringLiteral("0000.000"),    QStringLiteral("0000.000"),
+                              QStringLiteral("0000.000")};
+    for (int column = 0; column < CrossColumnCount; ++column)
+        ui->crossTable->setColumnWidth(column, metrics.horizontalAdvance(widest[column]) + margins);
 }
 
 // The texts set in code rather than in the form.
@@ -98,7 +112,8 @@ void HorizonDialog::retranslateTexts()
         else
             ui->comboBox->addItem(kinds[kind]);
     }
-    ui->crossTable->setHorizontalHeaderLabels({tr("X"), tr("Y"), tr("L")});
+    ui->crossTable->setHorizontalHeaderLabels(
+        {tr("X"), tr("Y"), tr("L"), tr("Deflection"), tr("Arc Len"), tr("T1"), tr("T2")});
     arcAction_->setText(tr("Arc From 3 points"));
 }
 

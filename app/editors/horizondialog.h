@@ -30,7 +30,19 @@ class HorizonDialog : public QDialog
     Q_OBJECT
 
 public:
-    enum CrossColumn { XColumn = 0, YColumn = 1, LColumn = 2 };
+    // The point as typed, then what follows from it: the turn of its legs,
+    // the arc length used (grey where it follows from the turn) and the
+    // tangent lengths of its curve.
+    enum CrossColumn {
+        XColumn = 0,
+        YColumn = 1,
+        LColumn = 2,
+        DeflectionColumn,
+        ArcColumn,
+        TangentInColumn,
+        TangentOutColumn,
+        CrossColumnCount
+    };
     // The curve of a PI row, kept as data of its "X" cell.
     enum CurveRole {
         KindRole = Qt::UserRole,
@@ -47,6 +59,8 @@ public:
     // Text and background of the station cells after the first: only the
     // start station counts.
     static const QColor kBlankCellColour;
+    // Text of an arc length that follows from the turn of the legs.
+    static const QColor kComputedCellColour;
 
     explicit HorizonDialog(QWidget* parent = nullptr);
     ~HorizonDialog() override;
@@ -90,9 +104,9 @@ private:
     // The PI tab.
     void loadCrossTable();
     void showCrossRow(int row);
+    void showCurveDesign();
     void setArcMode(int kind);
     void makeEndPoint(int row);
-    QString crossText(int row, int column) const;
     void loadCrossFile();
     void saveCrossFile();
     // The element tab.

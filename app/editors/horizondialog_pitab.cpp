@@ -2,6 +2,8 @@
 // table, the curve of each point, Apply, and the PI files.
 #include "horizondialog.h"
 
+#include "curvedesigntext.h"
+#include "curvefit.h"
 #include "globals.h"
 #include "idataimporter.h"
 #include "messages.h"
@@ -12,14 +14,18 @@
 
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace {
 
 constexpr int kNumberDecimals = 3;
 constexpr double kNegativeLength = -1e-12;
+constexpr double kNoLength = 1e-12;
 
 const char* const kCrossFilesFilter = QT_TRANSLATE_NOOP("HorizonDialog", "Cross Files (*.cross)");
 const char* const kCrossFileFilter = QT_TRANSLATE_NOOP("HorizonDialog", "Cross File (*.cross)");
@@ -36,11 +42,96 @@ int curveKindOf(const CrossEntity& c)
     return HorizonDialog::NoCurve;
 }
 
+QString number(double v)
+{
+    return QString::number(v, 'f', kNumberDecimals);
+}
+
+double cellNumber(const QTableWidget& table, int row, int column)
+{
+    const QTableWidgetItem* item = table.item(row, column);
+    return item ? item->text().toDouble() : 0.0;
+}
+
+CrossEntity typedPoint(const QTableWidget& table, int row)
+{
+    CrossEntity c;
+    c.x = cellNumber(table, row, HorizonDialog::XColumn);
+    c.y = cellNumber(table, row, HorizonDialog::YColumn);
+    return c;
+}
+
+// A PI row as Apply converts it. A curve with a radius but no arc length
+// gets the arc that makes it turn as far as its legs, and the tangents of
+// that curve.
+struct DesignedPoint
+{
+    CrossEntity point;
+    bool inner = false;  // between two other points: it may carry a curve
+    double legTurn = 0.0;
+    bool arcComputed = false;
+    ArcFit fit;  // of a computed arc
+};
+
+DesignedPoint designedPoint(const QTableWidget& table, int row)
+{
+    DesignedPoint d;
+    CrossEntity& c = d.point;
+    c = typedPoint(table, row);
+    c.l = row == 0 ? cellNumber(table, row, HorizonDialog::LColumn) : 0.0;
+    const QTableWidgetItem* x = table.item(row, HorizonDialog::XColumn);
+    if (!x)
+        return d;
+    const auto curveValue = [x](int role) { return std::fabs(x->data(role).toDouble()); };
+    c.radius = curveValue(HorizonDialog::RadiusRole);
+    c.arcLen = curveValue(HorizonDialog::ArcLengthRole);
+    c.spiralLenIn = curveValue(HorizonDialog::SpiralInRole);
+    c.spiralLenOut = curveValue(HorizonDialog::SpiralOutRole);
+    c.tangentLenIn = curveValue(HorizonDialog::TangentInRole);
+    c.tangentLenOut = curveValue(HorizonDialog::TangentOutRole);
+    c.angle = curveValue(HorizonDialog::DeflectionRole);
+
+    d.inner = row > 0 && row < table.rowCount() - 1;
+    if (!d.inner)
+        return d;
+    d.legTurn = legDeflection(typedPoint(table, row - 1), c, typedPoint(table, row + 1));
+    // An arc follows from the turn where the kind has one but none was
+    // typed: for an arc by its radius, for a spiral-arc-spiral by its radius
+    // and spirals (without spirals it has no curve).
+    const int kind = x->data(HorizonDialog::KindRole).toInt();
+    const bool hasSpirals = c.spiralLenIn > 0.0 || c.spiralLenOut > 0.0;
+    d.arcComputed = (kind == HorizonDialog::ArcCurve ||
+                     (kind == HorizonDialog::SpiralArcSpiralCurve && hasSpirals)) &&
+                    c.radius > 0.0 && c.arcLen < kNoLength;
+    if (d.arcComputed) {
+        d.fit = fitArc(c.radius, c.spiralLenIn, c.spiralLenOut, d.legTurn);
+        c.arcLen = d.fit.arcLength;
+        RoadSet::CalTangent(&c);
+    }
+    return d;
+}
+
+// A cell of what follows from the typed values: not for editing.
+void setDerivedCell(QTableWidget* table, int row, int column, const QString& text,
+                    bool computed = false)
+{
+    QTableWidgetItem* cell = table->item(row, column);
+    if (!cell) {
+        cell = new QTableWidgetItem;
+        cell->setFlags(cell->flags() & ~Qt::ItemIsEditable);
+        table->setItem(row, column, cell);
+    }
+    cell->setText(text);
+    cell->setData(Qt::ForegroundRole,
+                  computed ? QVariant(HorizonDialog::kComputedCellColour) : QVariant());
+}
+
 }  // namespace
 
 void HorizonDialog::loadCrossTable()
 {
     const int count = theRoad.NumberOfCross();
+    const QSignalBlocker blocker(ui->crossTable);
     ui->crossTable->setRowCount(count);
     for (int row = 0; row < count; ++row) {
         const CrossEntity& c = *theRoad.GetCross(row);
@@ -61,14 +152,37 @@ void HorizonDialog::loadCrossTable()
         ui->crossTable->setItem(row, YColumn, tablecells::numberItem(c.y));
         ui->crossTable->setItem(row, LColumn, station);
     }
-    if (count > 0)
+    if (count > 0) {
         ui->crossTable->setCurrentCell(0, XColumn);
+        showCrossRow(0);
+    }
 }
 
-QString HorizonDialog::crossText(int row, int column) const
+// The turn of every point's legs, the arc lengths used and the tangents,
+// in the table and, for the current point, in the fields under it.
+void HorizonDialog::showCurveDesign()
 {
-    const QTableWidgetItem* item = ui->crossTable->item(row, column);
-    return item ? item->text() : QString();
+    QTableWidget* table = ui->crossTable;
+    const QSignalBlocker blocker(table);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const DesignedPoint d = designedPoint(*table, row);
+        const CrossEntity& c = d.point;
+        const bool arcShown = d.inner && (d.arcComputed ? d.fit.fits : c.arcLen > 0.0);
+        setDerivedCell(table, row, DeflectionColumn,
+                       d.inner ? curvedesigntext::turnText(d.legTurn) : QString());
+        setDerivedCell(table, row, ArcColumn, arcShown ? number(c.arcLen) : QString(),
+                       d.arcComputed);
+        setDerivedCell(table, row, TangentInColumn, d.inner ? number(c.tangentLenIn) : QString());
+        setDerivedCell(table, row, TangentOutColumn, d.inner ? number(c.tangentLenOut) : QString());
+        if (row != table->currentRow())
+            continue;
+        ui->deflectionEdit->setText(table->item(row, DeflectionColumn)->text());
+        ui->t1Edit->setText(number(c.tangentLenIn));
+        ui->t2Edit->setText(number(c.tangentLenOut));
+        // An empty arc length field shows, in grey, the one that is used.
+        ui->lengthEdit->setPlaceholderText(d.arcComputed && d.fit.fits ? number(c.arcLen)
+                                                                       : QString());
+    }
 }
 
 void HorizonDialog::on_crossTable_currentCellChanged(int currentRow, int, int, int)
@@ -87,11 +201,10 @@ void HorizonDialog::showCrossRow(int row)
     ui->lengthEdit->setText(x->data(ArcLengthRole).toString());
     ui->length1Edit->setText(x->data(SpiralInRole).toString());
     ui->length2Edit->setText(x->data(SpiralOutRole).toString());
-    ui->t1Edit->setText(QString::number(x->data(TangentInRole).toDouble(), 'f', kNumberDecimals));
-    ui->t2Edit->setText(QString::number(x->data(TangentOutRole).toDouble(), 'f', kNumberDecimals));
     const int kind = x->data(KindRole).toInt();
     ui->comboBox->setCurrentIndex(kind);
     setArcMode(kind);
+    showCurveDesign();
 }
 
 void HorizonDialog::on_comboBox_currentIndexChanged(int)
@@ -197,6 +310,7 @@ void HorizonDialog::on_pushButtonModify_clicked()
     const QString arcLength = ui->lengthEdit->text();
     const QString spiralIn = ui->length1Edit->text();
     const QString spiralOut = ui->length2Edit->text();
+    const QSignalBlocker blocker(ui->crossTable);
     x->setData(KindRole, ui->comboBox->currentIndex());
     x->setData(RadiusRole, radius);
     x->setData(ArcLengthRole, arcLength);
@@ -217,42 +331,59 @@ void HorizonDialog::on_pushButtonModify_clicked()
     x->setData(TangentInRole, curve.tangentLenIn);
     x->setData(TangentOutRole, curve.tangentLenOut);
     x->setData(DeflectionRole, curve.angle);
-    ui->t1Edit->setText(QString::number(curve.tangentLenIn, 'f', kNumberDecimals));
-    ui->t2Edit->setText(QString::number(curve.tangentLenOut, 'f', kNumberDecimals));
+    showCurveDesign();
 }
 
 void HorizonDialog::on_pushButtonApply_clicked()
 {
-    theRoad.ClearCross();
     const int rows = ui->crossTable->rowCount();
-    if (rows < 3)
+    if (rows < 3) {
+        theRoad.ClearCross();
         return;
+    }
+    std::vector<DesignedPoint> design;
     for (int row = 0; row < rows; ++row) {
-        CrossEntity c;
-        c.x = crossText(row, XColumn).toDouble();
-        c.y = crossText(row, YColumn).toDouble();
-        c.l = row == 0 ? crossText(row, LColumn).toDouble() : 0.0;
-        if (const QTableWidgetItem* x = ui->crossTable->item(row, XColumn)) {
-            auto curveValue = [x](int role) { return std::fabs(x->data(role).toDouble()); };
-            c.radius = curveValue(RadiusRole);
-            c.arcLen = curveValue(ArcLengthRole);
-            c.spiralLenIn = curveValue(SpiralInRole);
-            c.spiralLenOut = curveValue(SpiralOutRole);
-            c.tangentLenIn = curveValue(TangentInRole);
-            c.tangentLenOut = curveValue(TangentOutRole);
-            c.angle = curveValue(DeflectionRole);
+        design.push_back(designedPoint(*ui->crossTable, row));
+        const DesignedPoint& d = design.back();
+        if (d.arcComputed && !d.fit.fits) {
+            const CrossEntity& c = d.point;
+            messages::warning(
+                this, tr("warning"), tr("the %1 intersection point is wrong defined!").arg(row + 1),
+                curvedesigntext::noArcReason(d.fit, c.spiralLenIn, c.spiralLenOut, d.legTurn));
+            return;
         }
-        theRoad.InsertCross(c);
     }
+
+    // A failed conversion must cost the road nothing: the rows stay for
+    // correction, the road keeps its alignment.
+    const RoadSnapshot before;
+    theRoad.ClearCross();
+    for (const DesignedPoint& d : design)
+        theRoad.InsertCross(d.point);
     int index = 0;
-    if (theRoad.FromCrossWithAdjust(index) == 0) {
-        // The conversion writes the stations back into the points.
-        loadCrossTable();
-    } else {
+    CrossDiagnosis why;
+    if (theRoad.FromCrossWithAdjust(index, why) != 0) {
+        // Nothing changed: the element tab keeps what it shows.
+        before.restore();
         messages::warning(this, tr("warning"),
-                          tr("the %1 intersection point is wrong defined!").arg(index + 1));
+                          tr("the %1 intersection point is wrong defined!").arg(index + 1),
+                          curvedesigntext::failureReason(why));
+        return;
     }
-    // A failed conversion leaves a partial chain, which is shown.
+    // The conversion writes the stations back into the points. An arc that
+    // followed from the turn of the legs keeps following it.
+    std::vector<std::pair<int, QVariant>> computedArcs;
+    for (int row = 0; row < rows; ++row) {
+        if (design[row].arcComputed)
+            computedArcs.emplace_back(row, ui->crossTable->item(row, XColumn)->data(ArcLengthRole));
+    }
+    loadCrossTable();
+    {
+        const QSignalBlocker blocker(ui->crossTable);
+        for (const auto& [row, typed] : computedArcs)
+            ui->crossTable->item(row, XColumn)->setData(ArcLengthRole, typed);
+    }
+    showCurveDesign();
     model_->LoadRoadData();
     refreshPlanView();
 }

@@ -28,6 +28,7 @@ private slots:
     void on_upButton_clicked();
 
 private:
+    QString offTheRoad(double station) const;
     // Z is left as it was where no section covers the station.
     void showHeightDifference(double station, double offset);
 

@@ -1,6 +1,7 @@
 #include "obrinex.h"
 
 #include "programdirs.h"
+#include "regularfile.h"
 #include "roadset.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 #include <QTextStream>
 #include <QTranslator>
 
+#include <unistd.h>
 #include <cmath>
 
 namespace {
@@ -70,8 +72,14 @@ bool Obrinex::import(RoadSet* road, const QString* fileName)
     if (road == nullptr || fileName == nullptr) {
         return false;
     }
-    QFile file(*fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Never QFile::open on the name: a named pipe would block it for ever.
+    const int fd = openRegularFileDescriptor(QFile::encodeName(*fileName).constData());
+    if (fd < 0) {
+        return false;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return false;
     }
     road->ClearCross();

@@ -3,6 +3,7 @@
 // the editing rules of both tables, PI files, the apply flows' failures, and
 // the arc through three points the element table takes from its menu.
 #include "editors/horizondialog.h"
+#include "curvefit.h"
 #include "dialogtest.h"
 #include "editors/arccalcdlg.h"
 #include "editors/myitemmodel.h"
@@ -156,6 +157,39 @@ QString field(const ArcCalcDlg* dialog, const char* name)
     return dialog->findChild<QLineEdit*>(name)->text();
 }
 
+// Gives the PI of this row a curve as typed under the table: its kind, then
+// radius, arc length and the spirals, where the kind lets them be typed.
+void designCurve(const HorizonDialogParts& parts, int row, int kind, const QStringList& values)
+{
+    parts.selectCross(row);
+    chooseWithKeys(parts.get<QComboBox>("comboBox"), kind);
+    const char* const fields[] = {"radiusEdit", "lengthEdit", "length1Edit", "length2Edit"};
+    for (int i = 0; i < values.size(); ++i)
+        if (parts.field(fields[i])->isEnabled())
+            retype(parts.field(fields[i]), values[i]);
+    parts.click("pushButtonModify");
+}
+
+// The box PI Apply raises: "title: text", then its details.
+QStringList applyPoints(const HorizonDialogParts& parts)
+{
+    QString details;
+    const Answer read{&QMessageBox::staticMetaObject, [&details](QWidget* w) {
+                          auto* box = qobject_cast<QMessageBox*>(w);
+                          details = box->informativeText();
+                          box->button(QMessageBox::Ok)->click();
+                      }};
+    const QStringList seen = answering({read}, [&] { parts.click("pushButtonApply"); });
+    return seen.isEmpty() || seen.last() == "unanswered" ? QStringList()
+                                                         : seen + QStringList(details);
+}
+
+// The turn of the legs at point i of the road, as the library has it.
+double legsTurnAt(int i)
+{
+    return legDeflection(*theRoad.GetCross(i - 1), *theRoad.GetCross(i), *theRoad.GetCross(i + 1));
+}
+
 }  // namespace
 
 class HorizonDialogTest : public DialogTest
@@ -191,17 +225,10 @@ private slots:
         typePoints(parts, points);
         QVERIFY(parts.typeCross(0, HorizonDialog::LColumn, "100"));
         // Radius, arc length, entry and exit spiral of the curves of kind 1 to 3.
-        const char* const fields[] = {"radiusEdit", "lengthEdit", "length1Edit", "length2Edit"};
         const QStringList curves[] = {
-            {"500", "175", "", ""}, {"400", "", "100", "100"}, {"600", "140", "80", "120"}};
-        for (int row = 1; row <= 3; ++row) {
-            parts.selectCross(row);
-            chooseWithKeys(parts.get<QComboBox>("comboBox"), row);
-            for (int i = 0; i < 4; ++i)
-                if (parts.field(fields[i])->isEnabled())
-                    retype(parts.field(fields[i]), curves[row - 1][i]);
-            parts.click("pushButtonModify");
-        }
+            {"500", "175"}, {"400", "", "100", "100"}, {"600", "140", "80", "120"}};
+        for (int row = 1; row <= 3; ++row)
+            designCurve(parts, row, row, curves[row - 1]);
         QCOMPARE(boxRaisedBy([&] { parts.click("pushButtonApply"); }), QString());
 
         QCOMPARE(parts.elementColumn(MyItemModel::ElementColumn),
@@ -316,24 +343,113 @@ private slots:
         QCOMPARE(theRoad.NumberOfHorizon(), elements);
     }
 
-    void refusedElementApplyKeepsTheRoad()
+    // A refused Apply on either tab leaves the road as it was and the rows
+    // as typed, for correction.
+    void refusedApplyKeepsTheRoadAndTheRows()
     {
         QVERIFY(loadExampleRoad());
         const int elements = theRoad.NumberOfHorizon();
-        const int points = theRoad.NumberOfCross();
         const double endX = theRoad.GetHorizon(elements - 1)->x2;
+        const auto expectRoadAsLoaded = [&] {
+            QCOMPARE(theRoad.NumberOfHorizon(), elements);
+            QCOMPARE(theRoad.GetHorizon(elements - 1)->x2, endX);
+            QCOMPARE(theRoad.NumberOfCross(), 6);
+            QCOMPARE(theRoad.GetCross(1)->arcLen, 310.0);
+            QVERIFY(!theRoad.IsModified());
+        };
         const HorizonDialogParts parts(window_.get(), 1);
         // The third element becomes an arc without radius.
         QVERIFY(parts.typeElement(2, MyItemModel::ElementColumn, "Arc"));
         QVERIFY(parts.typeElement(2, MyItemModel::StartRadiusColumn, ""));
         QCOMPARE(boxRaisedBy([&] { parts.click("pushButton_6"); }),
                  QString("warning: Radius of arc should not be ZERO!"));
-        QCOMPARE(theRoad.NumberOfHorizon(), elements);
-        QCOMPARE(theRoad.NumberOfCross(), points);
-        QCOMPARE(theRoad.GetHorizon(elements - 1)->x2, endX);
-        QVERIFY(!theRoad.IsModified());
-        // The rows stay for correction.
+        expectRoadAsLoaded();
         QCOMPARE(parts.elements()->cellText(2, MyItemModel::StartRadiusColumn), QString("0.000"));
+
+        // The second point's arc of 310 m, cut short: the curve misses its legs.
+        parts.tabs()->setCurrentIndex(0);
+        designCurve(parts, 1, HorizonDialog::SpiralArcSpiralCurve, {"800", "150"});
+        const QStringList failure = applyPoints(parts);
+        QCOMPARE(failure.value(0), QString("warning: the 2 intersection point is wrong defined!"));
+        QVERIFY2(failure.value(1).startsWith("Its curve turns by "), qPrintable(failure.value(1)));
+        expectRoadAsLoaded();
+        QCOMPARE(parts.crossValue(1, HorizonDialog::ArcLengthRole), 150.0);
+        QCOMPARE(parts.elements()->cellText(2, MyItemModel::StartRadiusColumn), QString("0.000"));
+    }
+
+    // An engineer designs a curve by radius and spirals; its arc follows
+    // from the turn of the legs, which the table shows.
+    void arcFollowsFromTheTurnOfTheLegs()
+    {
+        answering({choose(VANTOREL_EXAMPLES "/traverse-12.dat")},
+                  [&] { window_->onImport("Cass Data"); });
+        QCOMPARE(theRoad.NumberOfCross(), 12);
+        const HorizonDialogParts parts(window_.get(), 0);
+        QTableWidget* table = parts.crossTable();
+        for (int row = 1; row < 11; ++row) {
+            const double turn = legsTurnAt(row);
+            const QString dms = QString::number(rad2dms(std::fabs(turn)), 'f', 7);
+            QCOMPARE(table->item(row, HorizonDialog::DeflectionColumn)->text(),
+                     dms + (turn > 0 ? " R" : " L"));
+        }
+        designCurve(parts, 1, HorizonDialog::SpiralArcSpiralCurve, {"400", "", "60", "60"});
+        const double turn = legsTurnAt(1);
+        const QString arc = QString::number(400 * std::fabs(turn) - 60, 'f', 3);
+        QCOMPARE(parts.field("deflectionEdit")->text(),
+                 table->item(1, HorizonDialog::DeflectionColumn)->text());
+        QCOMPARE(parts.field("lengthEdit")->placeholderText(), arc);
+        QCOMPARE(table->item(1, HorizonDialog::ArcColumn)->text(), arc);
+        QCOMPARE(table->item(1, HorizonDialog::ArcColumn)->foreground().color(),
+                 HorizonDialog::kComputedCellColour);
+
+        QCOMPARE(applyPoints(parts), QStringList());
+        QCOMPARE(theRoad.NumberOfHorizon(), 15);  // a start, eleven lines, one curve
+        const RoadEntity& circle = *theRoad.GetHorizon(3);
+        QCOMPARE(circle.type, 2);
+        QVERIFY(std::fabs(circle.length - (400 * std::fabs(turn) - 60)) < 1e-3);
+        QVERIFY(
+            std::fabs(turnBetween(theRoad.GetHorizon(2)->angle1, theRoad.GetHorizon(4)->angle2) -
+                      turn) < 1e-9);
+        // Still computed: moving the next point changes the arc with it.
+        QVERIFY(parts.typeCross(2, HorizonDialog::XColumn, "3381600"));
+        QVERIFY(table->item(1, HorizonDialog::ArcColumn)->text() != arc);
+    }
+
+    void curvesThatDoNotFitAreExplained()
+    {
+        answering({choose(VANTOREL_EXAMPLES "/traverse-12.dat")},
+                  [&] { window_->onImport("Cass Data"); });
+        const HorizonDialogParts parts(window_.get(), 0);
+        const double turn = std::fabs(legsTurnAt(1));
+        // Spirals that turn further than the legs: refused before the road
+        // is touched, with the longest that fit.
+        designCurve(parts, 1, HorizonDialog::SpiralArcSpiralCurve, {"400", "", "300", "300"});
+        const ArcFit fit = fitArc(400, 300, 300, turn);
+        const QString limit = QString::number(fit.spiralInLimit, 'f', 3);
+        QCOMPARE(
+            applyPoints(parts),
+            QStringList({"warning: the 2 intersection point is wrong defined!",
+                         "Its spirals of 300.000 m and 300.000 m turn further than its legs, "
+                         "which turn by " +
+                             parts.crossTable()->item(1, HorizonDialog::DeflectionColumn)->text() +
+                             ": spirals of at most " + limit + " m and " + limit +
+                             " m leave room for an arc."}));
+        QVERIFY(std::fabs(fit.spiralInLimit - 400 * turn) < 1e-3);
+        QCOMPARE(theRoad.NumberOfHorizon(), 12);
+
+        // Arcs of radius 500 at points 2 and 3: their tangents, R tan(Δ/2),
+        // overlap on the 238 m between the points.
+        designCurve(parts, 1, HorizonDialog::ArcCurve, {"500", ""});
+        designCurve(parts, 2, HorizonDialog::ArcCurve, {"500", ""});
+        const CrossEntity &p2 = *theRoad.GetCross(1), &p3 = *theRoad.GetCross(2);
+        const double overlap = 500 * std::tan(turn / 2) +
+                               500 * std::tan(std::fabs(legsTurnAt(2)) / 2) -
+                               std::hypot(p3.x - p2.x, p3.y - p2.y);
+        QCOMPARE(applyPoints(parts).value(1),
+                 "The tangents of the 2 and the 3 intersection point overlap by " +
+                     QString::number(overlap, 'f', 3) +
+                     " m: shorten their curves or move the points apart.");
+        QCOMPARE(theRoad.NumberOfHorizon(), 12);
     }
 
     void tooShortRowIsDropped()

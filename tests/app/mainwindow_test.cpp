@@ -113,11 +113,18 @@ private slots:
     {
         const QString broken = exampleCopy("broken.rod", "</x1>", "</x2>");
         const QString older = exampleCopy("older.rod", "<Version>2", "<Version>1");
+        // No road file: the one cut short, and a CASS file under a road's name.
+        const QByteArray example = readFile(VANTOREL_EXAMPLES "/example-road.rod");
+        QVERIFY(writeFile(path("cut.rod"), example.left(example.indexOf("</Section>"))));
+        QVERIFY(QFile::copy(VANTOREL_EXAMPLES "/traverse-12.dat", path("points.rod")));
         makePoint();
-        QCOMPARE(trigger("actionOpen",
-                         {press(QMessageBox::Discard), choose(broken), press(QMessageBox::Ok)})
-                     .last(),
-                 QString("information: Open road failed."));
+        for (const QString& file : {broken, path("cut.rod"), path("points.rod")}) {
+            QCOMPARE(trigger("actionOpen",
+                             {press(QMessageBox::Discard), choose(file), press(QMessageBox::Ok)}),
+                     QStringList({"info: The road has been modified.\nDo you want to save your "
+                                  "changes?",
+                                  "QFileDialog", "information: Open road failed."}));
+        }
         QVERIFY(trigger("actionOpen",
                         {press(QMessageBox::Discard), choose(older), press(QMessageBox::No)})
                     .last()

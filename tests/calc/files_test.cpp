@@ -1,4 +1,5 @@
 // The road file and the intersection-point file.
+#include "../namedpipe.h"
 #include "roadbuilder.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -179,7 +181,7 @@ TEST_F(Files, SavedRoadReloadsToTwelveDecimalsWhateverTheLocale)
     EXPECT_EQ(points.GetCross(0)->arcLen, 120.125);
 }
 
-TEST_F(Files, ReaderDropsBlanksAndReadsBlankFilesAsEmptyRoads)
+TEST_F(Files, ReaderDropsBlanksInsideTagsAndValues)
 {
     RoadSet road;
     ASSERT_TRUE(load(road,
@@ -187,12 +189,44 @@ TEST_F(Files, ReaderDropsBlanksAndReadsBlankFilesAsEmptyRoads)
                      "<x1>\t1 2.5\n</ x1 ></element></HorizontalAlignment></Road>"));
     EXPECT_EQ(RoadSet::fileVer, 2);
     ASSERT_EQ(road.NumberOfHorizon(), 1);
-    EXPECT_EQ(road.GetHorizon(0)->x1, 12.5);  // blanks dropped inside tags and values
-    for (const char* text : {"", " \n\t\n  \n"}) {
-        ASSERT_TRUE(load(road, text));
-        EXPECT_EQ(RoadSet::fileVer, 0);
-        EXPECT_TRUE(road.isHorizonEmpty());
+    EXPECT_EQ(road.GetHorizon(0)->x1, 12.5);
+}
+
+// A file that holds no road, is cut short or holds a number no road holds
+// is refused before the road is touched: never an empty or partial road.
+TEST_F(Files, FilesWithoutACompleteRoadAreRefusedAndChangeNothing)
+{
+    RoadSet road = exampleRoad();
+    ASSERT_TRUE(road.Save(path("road.rod")));
+    const std::string saved = read("road.rod");
+    road.InsertCross(pointAt(1, 2));
+    road.SetModified(true);
+    RoadSet::fileVer = 7;
+    const auto value = [](const std::string& x1) {
+        return "<Road><HorizontalAlignment><element><x1>" + x1 +
+               "</x1></element></HorizontalAlignment></Road>";
+    };
+    const std::pair<const char*, std::string> cases[] = {
+        {"empty", ""},
+        {"blanks", " \n\t\n  \n"},
+        {"CASS points", "A,,500000,3380000,10\nB,,500300,3380400,11\n"},
+        {"a root without a road", "<Road><Comment>x</Comment></Road>"},
+        {"cut short", saved.substr(0, saved.find("</VerticalAlignment>"))},
+        {"declaration never closed", "<?xml version=\"1.0\"?>\n" + saved},
+        {"not a number", value("nan")},
+        {"infinite", value("-inf")},
+        {"too large to write back", value("1e241")},
+    };
+    for (const auto& [what, text] : cases) {
+        EXPECT_FALSE(load(road, text)) << what;
+        EXPECT_EQ(road.NumberOfHorizon(), 18) << what;
+        EXPECT_EQ(road.NumberOfCross(), 1) << what;
+        EXPECT_EQ(road.NumberOfTemplates(), 2) << what;
+        EXPECT_TRUE(road.IsModified()) << what;
+        EXPECT_STREQ(road.FilePath(), path("road.rod").c_str()) << what;
+        EXPECT_EQ(RoadSet::fileVer, 7) << what;
     }
+    EXPECT_TRUE(load(road, value("-9.99e239")));
 }
 
 TEST_F(Files, RoadReaderSkipsUnknownAndMissingTags)
@@ -218,13 +252,6 @@ TEST_F(Files, RoadReaderSkipsUnknownAndMissingTags)
     ASSERT_EQ(std::make_pair(t.items.size(), u.items.size()), std::make_pair(2ul, 1ul));
     EXPECT_EQ(std::make_pair(t.items[1].dist, t.items[1].dh), std::make_pair(1.0, 3.0));
     EXPECT_EQ(std::make_pair(u.name, u.items[0].dh), std::make_pair(std::string("T"), 3.0));
-
-    ASSERT_TRUE(load(road, "<Road><HorizontalAlignment><element><x1>1</x1></element><element>"));
-    EXPECT_EQ(road.NumberOfHorizon(), 1);
-    // A leading declaration is an opening tag never closed: all sits one level deeper.
-    ASSERT_TRUE(road.Save(path("road.rod")));
-    ASSERT_TRUE(load(road, "<?xml version=\"1.0\"?>\n" + read("road.rod")));
-    EXPECT_TRUE(road.isHorizonEmpty());
 }
 
 TEST_F(Files, MalformedRoadKeepsOnlyTheTemplatesReadBeforeTheError)
@@ -243,6 +270,18 @@ TEST_F(Files, MalformedRoadKeepsOnlyTheTemplatesReadBeforeTheError)
     EXPECT_FALSE(load(road, "<Road><" + std::string(256, 't') + "></Road>"));
     EXPECT_FALSE(load(road, "<Road> 3 > 4 </Road>"));  // '>' outside a tag
     EXPECT_FALSE(load(road, "</Road>"));               // nothing open to close
+    // Road files nest five levels; a reader that followed any depth would
+    // hold every open tag in memory.
+    const auto nested = [](int depth) {
+        std::string open, close;
+        for (int i = 0; i < depth; ++i) {
+            open += "<a>";
+            close += "</a>";
+        }
+        return "<Road>" + open + close + "<Version>2</Version></Road>";
+    };
+    EXPECT_TRUE(load(road, nested(31)));
+    EXPECT_FALSE(load(road, nested(32)));
 
     road = exampleRoad();
     road.Save(path("road.rod"));
@@ -294,9 +333,51 @@ TEST_F(Files, FailedSaveLeavesFileAndRoadAlone)
     EXPECT_FALSE(road.Save(path("missing/road.rod")));
     EXPECT_FALSE(road.Save(std::string("road\0x.rod", 10)));
     EXPECT_STREQ(road.FilePath(), path("road.rod").c_str());
+
+    // Nor is a road written that would not read back: a file that cannot be
+    // opened again must not replace one that can.
+    const std::pair<const char*, std::function<void(RoadSet&)>> unreadable[] = {
+        {"NaN", [](RoadSet& r) { r.GetHorizon(3)->x1 = std::nan(""); }},
+        {"infinite", [](RoadSet& r) { r.GetVertical(2)->height = -HUGE_VAL; }},
+        {"too large", [](RoadSet& r) { r.GetTemplate(0)->items[0].dist = 1e241; }},
+        {"a tag bracket in a name", [](RoadSet& r) { r.GetTemplate(1)->name = "a>b"; }},
+        {"a name too long", [](RoadSet& r) { r.GetSection(2)->left = std::string(256, 'n'); }},
+    };
+    for (const auto& [what, change] : unreadable) {
+        RoadSet changed = road;
+        change(changed);
+        EXPECT_FALSE(changed.Save("")) << what;
+        EXPECT_FALSE(changed.Save(path("other.rod"))) << what;
+    }
+    EXPECT_TRUE(read("road.rod") == before);
     EXPECT_EQ(files(), 2);
     ASSERT_TRUE(road.Save(""));  // the stored path
     EXPECT_FALSE(read("road.rod") == before);
+    // Blanks and slashes are dropped by the reader, so they do not count.
+    road.GetTemplate(1)->name = std::string(255, 'n') + " / /";
+    ASSERT_TRUE(road.Save(""));
+    ASSERT_TRUE(road.Load(path("road.rod")));
+    EXPECT_EQ(road.GetTemplate(1)->name, std::string(255, 'n'));
+}
+
+// Values carry over from one record to the next, so a long name read once
+// and many empty records after it would take far more memory than the file.
+TEST_F(Files, ReaderMemoryStaysInProportionToTheFile)
+{
+    RoadSet road = exampleRoad();
+    const std::string name(255, 'n');
+    for (int i = 0; i < 2000; ++i)
+        road.AddSection({name, name, 5000.0 + i, 5001.0 + i});
+    ASSERT_TRUE(road.Save(path("road.rod")));
+    ASSERT_TRUE(road.Load(path("road.rod")));
+    EXPECT_EQ(road.NumberOfSections(), 2006);
+
+    std::string text =
+        "<Road><Section><element><left>" + name + "</left><right>" + name + "</right></element>";
+    for (int i = 0; i < 100000; ++i)
+        text += "<element></element>";
+    EXPECT_FALSE(load(road, text + "</Section></Road>"));
+    EXPECT_EQ(road.NumberOfSections(), 2006);
 }
 
 // A save replaces the file, but keeps its permissions and links.
@@ -322,29 +403,40 @@ TEST_F(Files, SaveKeepsPermissionsAndLinks)
     EXPECT_EQ(road.GetVertical(0)->height, 99);
 }
 
+// Nothing that is no regular file is read, waited on or replaced.
 TEST_F(Files, UnreadablePathsChangeNothing)
 {
     RoadSet road = exampleRoad();
     road.SetModified(true);
     road.InsertCross(pointAt(1, 2));
     fs::create_directory(path("folder"));
+    const NamedPipe pipe(path("pipe.rod"));
+    ASSERT_TRUE(pipe.created());
+    fs::create_symlink(pipe.path(), path("link.rod"));
     const std::u16string lone = u16(path("x")) + char16_t(0xD800);  // half a surrogate pair
-    for (const std::string& name : {path("missing"), path("folder"), std::string(),
-                                    std::string("/dev/zero"),  // would never end
-                                    std::string("road\0x.rod", 10)}) {
-        EXPECT_FALSE(road.Load(name)) << name;
-        EXPECT_FALSE(road.LoadCross(u16(name))) << name;
-    }
+    ASSERT_TRUE(pipe.returnsWithoutAWriter([&] {
+        for (const std::string& name :
+             {path("missing"), path("folder"), pipe.path(), path("link.rod"), std::string(),
+              std::string("/dev/zero"),  // would never end
+              std::string("road\0x.rod", 10)}) {
+            EXPECT_FALSE(road.Load(name)) << name;
+            EXPECT_FALSE(road.LoadCross(u16(name))) << name;
+        }
+    }));
     EXPECT_FALSE(road.LoadCross(lone));
     EXPECT_FALSE(road.LoadCross(u16(path("x")) + char16_t(0xDC00)));
     EXPECT_EQ(road.NumberOfHorizon(), 18);
     EXPECT_EQ(road.NumberOfCross(), 1);
     EXPECT_TRUE(road.IsModified());
 
-    for (const std::u16string& p :
-         {std::u16string(), lone, u16(path("folder")), u16(path("missing/p.cross"))})
+    for (const std::u16string& p : {std::u16string(), lone, u16(path("folder")),
+                                    u16(path("missing/p.cross")), u16(pipe.path())})
         EXPECT_FALSE(road.SaveCross(p));
-    EXPECT_EQ(files(), 1);
+    EXPECT_FALSE(road.Save(pipe.path()));
+    EXPECT_FALSE(road.Save(path("link.rod")));
+    EXPECT_TRUE(pipe.isStillAPipe());
+    EXPECT_TRUE(fs::is_symlink(path("link.rod")));
+    EXPECT_EQ(files(), 3);
 }
 
 TEST_F(Files, SavedPointsReloadWithFreshTangents)

@@ -1,3 +1,4 @@
+#include "curvefit.h"
 #include "roadbuilder.h"
 
 #include <gtest/gtest.h>
@@ -208,12 +209,16 @@ TEST(FromCrossWithAdjust, TangentsMayOverlapByAtMostFiveCentimetres)
     EXPECT_EQ(road.GetHorizon(3)->pz, 0);
 
     road = reverseCurves(0.06);
-    EXPECT_EQ(road.FromCrossWithAdjust(index), 8);
+    CrossDiagnosis why;
+    EXPECT_EQ(road.FromCrossWithAdjust(index, why), 8);
     EXPECT_EQ(index, 2);
     EXPECT_NE(road.GetCross(1)->l, 0);  // stations written before the failure stay
+    EXPECT_EQ(std::make_tuple(why.reason, why.code, why.point, why.neighbour),
+              std::make_tuple(CrossDiagnosis::TangentsOverlap, 8, 2, 1));
+    EXPECT_NEAR(why.overlap, 0.06, 1e-9);
 }
 
-TEST(FromCrossWithAdjust, RefusedAndDegenerateLayoutsGiveACodeAndNoNaN)
+TEST(FromCrossWithAdjust, RefusedAndDegenerateLayoutsGiveACodeAReasonAndNoNaN)
 {
     const CrossEntity p1 = curveAt(100, 0, 200, 0, 200 * kPi / 6, 0);  // dimensioned for 30°
     const CrossEntity step = toward(p1, 30, 300);
@@ -221,26 +226,78 @@ TEST(FromCrossWithAdjust, RefusedAndDegenerateLayoutsGiveACodeAndNoNaN)
     const CrossEntity oneRadian = curveAt(300, 0, 200, 0, 200, 0);
     const CrossEntity noRadius = curveAt(100, 0, 0, 0, 80, 0);
     const CrossEntity o = pointAt(0, 0), p = pointAt(100, 0);
-    const std::tuple<const char*, std::vector<CrossEntity>, int, int> cases[] = {
-        {"legs turn 40°", {o, p1, p2, toward(p2, 70, 200)}, 6, 2},
-        {"no radius", {o, noRadius, toward(noRadius, 20, 100)}, 4, 1},
+    using Why = CrossDiagnosis;
+    const std::tuple<const char*, std::vector<CrossEntity>, int, int, Why::Reason> cases[] = {
+        {"legs turn 40°", {o, p1, p2, toward(p2, 70, 200)}, 6, 2, Why::CurveMissesItsLegs},
+        {"no radius", {o, noRadius, toward(noRadius, 20, 100)}, 4, 1, Why::CurveNotBuilt},
         {"final straight overlaps",
          {o, oneRadian, toward(oneRadian, 180 / kPi, oneRadian.tangentLenOut - 0.06)},
          8,
-         1},
-        {"curve on the start point", {o, curveAt(0, 0, 200, 0, 100, 0), p}, 8, 1},
-        {"half turn", {o, curveAt(100, 0, 50, 0, kPi * 50, 0), o}, 6, 1},
-        {"coincident points", {pointAt(5, 5), pointAt(5, 5), pointAt(5, 5)}, 0, 1},
-        {"reversal", {o, p, o}, 0, 1},
-        {"curve at a point of zero legs", {p, curveAt(100, 0, 200, 0, 1e-4, 0), p}, 0, 1},
+         1,
+         Why::TangentsOverlap},
+        {"curve on the start point",
+         {o, curveAt(0, 0, 200, 0, 100, 0), p},
+         8,
+         1,
+         Why::TangentsOverlap},
+        {"curve on a straight",
+         {o, curveAt(100, 0, 200, 0, 50, 0), toward(p, 0, 100)},
+         6,
+         1,
+         Why::PointOnStraight},
+        {"half turn", {o, curveAt(100, 0, 50, 0, kPi * 50, 0), o}, 6, 1, Why::CurveMissesItsLegs},
+        {"coincident points", {pointAt(5, 5), pointAt(5, 5), pointAt(5, 5)}, 0, 1, Why::Converted},
+        {"reversal", {o, p, o}, 0, 1, Why::Converted},
+        {"curve at a point of zero legs",
+         {p, curveAt(100, 0, 200, 0, 1e-4, 0), p},
+         0,
+         1,
+         Why::Converted},
     };
-    for (const auto& [what, points, code, at] : cases) {
+    CrossDiagnosis why;  // tells of the last call only: a success clears it
+    for (const auto& [what, points, code, at, reason] : cases) {
         RoadSet road = withPoints(points);
         int index = -1;
-        EXPECT_EQ(road.FromCrossWithAdjust(index), code) << what;
+        EXPECT_EQ(road.FromCrossWithAdjust(index, why), code) << what;
         EXPECT_EQ(index, at) << what;
+        EXPECT_EQ(std::make_tuple(why.code, why.reason), std::make_tuple(code, reason)) << what;
+        EXPECT_EQ(why.point, code == 0 ? 0 : at) << what;
         EXPECT_TRUE(allFinite(road)) << what;
+        if (std::string(what) == "legs turn 40°") {  // by how much the 30° curve misses
+            EXPECT_NEAR(why.curveTurn, kPi / 6, 1e-12);
+            EXPECT_NEAR(why.legTurn, 40 * kPi / 180, 1e-9);
+            EXPECT_GT(why.misclosure, 5);
+        }
     }
+}
+
+// A curve designed by radius and spirals: the arc follows from the legs.
+TEST(FitArc, ArcTakesWhatTheSpiralsLeaveOfTheDeflection)
+{
+    const double delta = 35 * kPi / 180;
+    ArcFit fit = fitArc(400, 60, 60, -delta);
+    ASSERT_TRUE(fit.fits);
+    EXPECT_NEAR(fit.arcLength, 400 * delta - 60, 1e-9);
+    EXPECT_NEAR(curveTurn(-400, 60, fit.arcLength, 60), delta, 1e-12);
+    // Laid out at a PI whose legs turn by delta, the curve closes on them.
+    const CrossEntity b = curveAt(500, 0, 400, 60, fit.arcLength, 60);
+    RoadSet road = withPoints({pointAt(0, 0), b, toward(b, -35, 600)});
+    int index = 0;
+    EXPECT_EQ(road.FromCrossWithAdjust(index), 0);
+    EXPECT_NEAR(legDeflection(*road.GetCross(0), *road.GetCross(1), *road.GetCross(2)), -delta,
+                1e-12);
+
+    // Spirals too long: the longest that fit keep their ratio, to the mm below.
+    fit = fitArc(400, 300, 200, delta);
+    EXPECT_FALSE(fit.fits);
+    const double room = 2 * 400 * delta;  // 488.692... m of spiral
+    EXPECT_NEAR(fit.spiralInLimit, std::floor(room * 3 / 5 * 1000) / 1000, 1e-9);
+    EXPECT_NEAR(fit.spiralOutLimit, std::floor(room * 2 / 5 * 1000) / 1000, 1e-9);
+    EXPECT_TRUE(fitArc(400, fit.spiralInLimit, fit.spiralOutLimit, delta).fits);
+    for (const ArcFit& none :
+         {fitArc(0, 60, 60, delta), fitArc(400, 0, 0, 0), fitArc(std::nan(""), 0, 0, delta)})
+        EXPECT_FALSE(none.fits);
+    EXPECT_NEAR(turnBetween(3, -3), 2 * kPi - 6, 1e-12);
 }
 
 TEST(ToCross_v2, CurveGroupsBecomePointsWithTheirTangents)

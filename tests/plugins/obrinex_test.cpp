@@ -1,5 +1,6 @@
 // The CASS importer as the program gets it: loaded from "importers" beside the
 // executable through QPluginLoader, never linked, and run on real files.
+#include "../namedpipe.h"
 #include "idataimporter.h"
 #include "roadset.h"
 
@@ -192,6 +193,12 @@ TEST_F(CassImport, UnopenableFileLeavesThePointsAndEmptyFileDropsThem)
     EXPECT_FALSE(importFile(dir.filePath(QStringLiteral("missing.dat"))));
     EXPECT_FALSE(importFile(dir.path()));
     EXPECT_FALSE(importer->import(&road, nullptr));
+    const NamedPipe pipe(dir.filePath(QStringLiteral("pipe.dat")).toStdString());
+    ASSERT_TRUE(pipe.created());
+    bool imported = true;
+    EXPECT_TRUE(pipe.returnsWithoutAWriter(
+        [&] { imported = importFile(QString::fromStdString(pipe.path())); }));
+    EXPECT_FALSE(imported);
     EXPECT_EQ(road.NumberOfCross(), 3);
     EXPECT_FALSE(importText(""));
     EXPECT_EQ(road.NumberOfCross(), 0);
