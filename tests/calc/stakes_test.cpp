@@ -28,7 +28,7 @@ std::vector<Stake> walk(const RoadSet& road, double interval, double start, bool
         return stakes;
     stakes.push_back({it.type(), it.current()});
     const int stop = forward ? RoadIter::Tail : RoadIter::Head;
-    for (int guard = 0; guard < 1000000 && it.type() != stop; ++guard) {
+    for (int guard = 0; guard < 2000 && it.type() != stop; ++guard) {
         road.iter(it, forward);
         stakes.push_back({it.type(), it.current()});
     }
@@ -118,6 +118,48 @@ TEST(StakeWalk, BackwardWalkVisitsTheSameStakes)
     // Both runs report their far end twice; the stakes between match.
     for (std::size_t k = 0; k + 1 < n; ++k)
         EXPECT_NEAR(forward[k].station, backward[n - 2 - k].station, 1e-9);
+}
+
+// A road start 1000, line 100, then `middle` (a zero-length line, one that
+// runs back, or one that is no number) and line 100, as road files or older
+// conversions made them: chained without RoadEntity::set's checks.
+RoadSet roadWithMiddleLine(double middle)
+{
+    RoadSet road;
+    road.InsertHorizonPoint(0, 0, 1000);
+    for (const double length : {100.0, middle, 100.0}) {
+        RoadEntity line;
+        line.type = 1;
+        line.length = length;
+        line.l1 = 1000;  // the chain takes the first element's station
+        road.InsertHorizon(line);
+    }
+    road.ApplyHorizon();
+    return road;
+}
+
+TEST(StakeWalk, ZeroLengthElementIsNoStopOnTheWayBack)
+{
+    const RoadSet road = roadWithMiddleLine(0);
+    const std::string down = "1180 1160 1140 1120 M1100 1080 1060 1040 1020 1000 H1000";
+    EXPECT_EQ(text(walk(road, 20, 1200, false, true, false)), "T1200 " + down);
+    EXPECT_EQ(text(walk(road, 20, 1000, false, true)),
+              "H1000 1020 1040 1060 1080 M1100 1120 1140 1160 1180 1200 T1200");
+}
+
+// A step that cannot move on ends the walk at the end it was heading for,
+// however broken the chain; walks are cut off above to fail, not hang.
+TEST(StakeWalk, ChainsRunningBackOrWithoutNumbersEndTheWalk)
+{
+    const RoadSet back = roadWithMiddleLine(-30);
+    const std::vector<Stake> down = walk(back, 20, 1200, false, true, false);
+    ASSERT_LT(down.size(), 20u);
+    EXPECT_EQ(text(down), "T1170 1160 1140 1120 1100 1080 M1070 H1000");
+    EXPECT_EQ(text(walk(back, 20, 1000, false, true)),
+              "H1000 1020 1040 1060 1080 M1100 1120 1140 1160 1170 T1170");
+    const std::vector<Stake> nan = walk(roadWithMiddleLine(std::nan("")), 20, 1000, false, true);
+    EXPECT_EQ(nan.back().type, RoadIter::Tail);
+    EXPECT_LE(nan.size(), 3u);
 }
 
 // Element ends that are no binary fractions leave fmod residue that must not
