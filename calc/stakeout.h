@@ -84,6 +84,8 @@ enum class StakeFormat {
 class TRAZEL_EXPORT StakeText
 {
 public:
+    static constexpr long long kLargestFirstNumber = 999999999;
+
     explicit StakeText(StakeFormat format, long long firstNumber = 1);
 
     // Makes room for this many points at once (memory not yet used costs

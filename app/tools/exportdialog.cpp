@@ -42,6 +42,7 @@ QString formatTitle(StakeFormat format)
 ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent), ui(new Ui::ExportDialog)
 {
     ui->setupUi(this);
+    ui->firstNumberBox->setMaximum(static_cast<int>(StakeText::kLargestFirstNumber));
     fillFormats();
 }
 
