@@ -5,10 +5,6 @@ void formats::appendCassDat(std::string& out, const StakePoint& p)
 {
     out += stakePointName(p);
     out += ",,";
-    appendSurveyed(out, p.y);
-    out += ',';
-    appendSurveyed(out, p.x);
-    out += ',';
-    appendSurveyed(out, p.height);
+    appendSurveyed(out, p.y, p.x, p.height);
     out += '\n';
 }

@@ -7,11 +7,7 @@ void formats::appendPnezdCsv(std::string& out, long long number, const StakePoin
     char digits[24];
     out.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
     out += ',';
-    appendSurveyed(out, p.x);
-    out += ',';
-    appendSurveyed(out, p.y);
-    out += ',';
-    appendSurveyed(out, p.height);
+    appendSurveyed(out, p.x, p.y, p.height);
     out += ',';
     out += stakePointName(p);
     out += '\n';

@@ -24,9 +24,13 @@ bool isNoRegularFile(const std::string& path)
 
 }  // namespace
 
-void formats::appendSurveyed(std::string& out, double v)
+void formats::appendSurveyed(std::string& out, double first, double second, double height)
 {
-    numbers::appendFixed(out, v + kRoundingNudge, 3);
+    numbers::appendFixed(out, first + kRoundingNudge, 3);
+    out += ',';
+    numbers::appendFixed(out, second + kRoundingNudge, 3);
+    out += ',';
+    numbers::appendFixed(out, height + kRoundingNudge, 3);
 }
 
 StakeText::StakeText(StakeFormat format, long long firstNumber)

@@ -15,9 +15,10 @@ void appendPnezdCsv(std::string& out, long long number, const StakePoint& p);
 // "name,,Y,X,height": a CASS coordinate file, which the CASS importer reads.
 void appendCassDat(std::string& out, const StakePoint& p);
 
-// A coordinate or height with three decimals, lifted by 0.00001 first so
-// that a value a hair below a half millimetre rounds up.
-void appendSurveyed(std::string& out, double v);
+// Two coordinates and a height, comma-separated, with three decimals each,
+// lifted by 0.00001 first so that a value a hair below a half millimetre
+// rounds up.
+void appendSurveyed(std::string& out, double first, double second, double height);
 
 }  // namespace formats
 

@@ -6,10 +6,6 @@ void formats::appendStationCsv(std::string& out, const StakePoint& p)
 {
     numbers::appendFixed(out, p.station, 3);
     out += ',';
-    appendSurveyed(out, p.x);
-    out += ',';
-    appendSurveyed(out, p.y);
-    out += ',';
-    appendSurveyed(out, p.height);
+    appendSurveyed(out, p.x, p.y, p.height);
     out += '\n';
 }

@@ -185,23 +185,6 @@ TEST(StakeFormats, NamesCarryTheSideOnlyOffTheCentreLine)
         EXPECT_EQ(stakePointName(point), name);
 }
 
-// A road start 1000, line 100, then `middle`, line 100, as road files make
-// them: chained without RoadEntity::set's checks.
-RoadSet roadWithMiddleLine(double middle)
-{
-    RoadSet road;
-    road.InsertHorizonPoint(0, 0, 1000);
-    for (const double length : {100.0, middle, 100.0}) {
-        RoadEntity line;
-        line.type = 1;
-        line.length = length;
-        line.l1 = 1000;
-        road.InsertHorizon(line);
-    }
-    road.ApplyHorizon();
-    return road;
-}
-
 // The watchdog: more points than such a road can have throws out of the run.
 struct Runaway
 {};

@@ -120,24 +120,6 @@ TEST(StakeWalk, BackwardWalkVisitsTheSameStakes)
         EXPECT_NEAR(forward[k].station, backward[n - 2 - k].station, 1e-9);
 }
 
-// A road start 1000, line 100, then `middle` (a zero-length line, one that
-// runs back, or one that is no number) and line 100, as road files or older
-// conversions made them: chained without RoadEntity::set's checks.
-RoadSet roadWithMiddleLine(double middle)
-{
-    RoadSet road;
-    road.InsertHorizonPoint(0, 0, 1000);
-    for (const double length : {100.0, middle, 100.0}) {
-        RoadEntity line;
-        line.type = 1;
-        line.length = length;
-        line.l1 = 1000;  // the chain takes the first element's station
-        road.InsertHorizon(line);
-    }
-    road.ApplyHorizon();
-    return road;
-}
-
 TEST(StakeWalk, ZeroLengthElementIsNoStopOnTheWayBack)
 {
     const RoadSet road = roadWithMiddleLine(0);
