@@ -135,9 +135,11 @@ StakeOutStatus stakeOut(const RoadSet& road, const StakeOutRun& run,
 {
     if (!(run.interval >= StakeOutRun::kMinimumInterval))
         return StakeOutStatus::IntervalTooSmall;
-    const std::vector<double> offsets = sortedOffsets(run.offsets);
-    if (!std::all_of(offsets.begin(), offsets.end(), [](double o) { return std::isfinite(o); }))
+    // Checked before sorting: a NaN has no place in an order.
+    if (!std::all_of(run.offsets.begin(), run.offsets.end(),
+                     [](double o) { return std::isfinite(o); }))
         return StakeOutStatus::NotANumber;
+    const std::vector<double> offsets = sortedOffsets(run.offsets);
     RoadIter it;
     if (road.first(it, run.interval, run.start, run.integral, run.keyPoints) == 0)
         return StakeOutStatus::Done;  // no alignment, no stakes

@@ -125,7 +125,7 @@ void ExportDialog::accept()
     qCDebug(lcVantorel) << "Export :" << file.points() << "points";
     // File names are not 8-bit text: the name goes to the file system as is.
     const std::string path = QFile::encodeName(ui->fileEdit->text()).toStdString();
-    if (path.empty() || !writeStakeFile(path, file.text())) {
+    if (!writeStakeFile(path, file.text())) {
         messages::warning(this, title, tr("unable to open dested file!"));
         return;
     }
