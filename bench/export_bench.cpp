@@ -57,10 +57,7 @@ void exportRun(benchmark::State& state, std::vector<double> offsets, StakeFormat
     long long points = 0;
     for (auto _ : state) {
         StakeText text(format);
-        text.reserve(stakeLimit(benchRoad(), run.interval) *
-                     static_cast<long long>(run.offsets.size()));
-        const auto add = [&text](const StakePoint& p) { text.add(p); };
-        if (stakeOut(benchRoad(), run, add) != StakeOutStatus::Done ||
+        if (stakeOut(benchRoad(), run, text) != StakeOutStatus::Done ||
             !writeStakeFile(file.path, text.text()))
             state.SkipWithError("the export failed");
         points = text.points();

@@ -167,6 +167,12 @@ StakeOutStatus stakeOut(const RoadSet& road, const StakeOutRun& run,
     }
 }
 
+StakeOutStatus stakeOut(const RoadSet& road, const StakeOutRun& run, StakeText& text)
+{
+    text.reserve(stakeLimit(road, run.interval) * static_cast<long long>(run.offsets.size()));
+    return stakeOut(road, run, [&text](const StakePoint& p) { text.add(p); });
+}
+
 bool parseOffsets(std::string_view text, std::vector<double>& offsets, std::string& unreadable)
 {
     if (numbers::trimmed(text).empty()) {

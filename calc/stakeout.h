@@ -88,8 +88,8 @@ public:
 
     explicit StakeText(StakeFormat format, long long firstNumber = 1);
 
-    // Makes room for this many points at once (memory not yet used costs
-    // nothing; growing a text of megabytes step by step does).
+    // Makes room for this many points at once: memory not yet used costs
+    // nothing, growing a text of megabytes step by step does.
     void reserve(long long points);
     void add(const StakePoint& p);
 
@@ -102,6 +102,9 @@ private:
     long long points_ = 0;
     std::string text_;
 };
+
+// Runs the stake-out into `text`, which gets room for the whole run first.
+TRAZEL_EXPORT StakeOutStatus stakeOut(const RoadSet& road, const StakeOutRun& run, StakeText& text);
 
 // Writes a stake-out file through a new file that replaces the target only
 // once it is completely written: false, with an earlier file at `path`

@@ -43,10 +43,7 @@ ExitStatus exportStakeOut(const StakeoutOptions& options)
 
     const StakeOutRun run = runOn(road, options);
     StakeText text(options.format, options.firstNumber);
-    text.reserve(stakeLimit(road, run.interval) * static_cast<long long>(run.offsets.size()));
-    const StakeOutStatus status =
-        stakeOut(road, run, [&text](const StakePoint& p) { text.add(p); });
-    if (status != StakeOutStatus::Done) {
+    if (stakeOut(road, run, text) != StakeOutStatus::Done) {
         return fail(RoadUnreadable,
                     QString("the road in \"%1\" gives no sound stakes from the start station on")
                         .arg(options.roadPath));

@@ -110,7 +110,7 @@ void ExportDialog::accept()
     if (!readRun(run))
         return;
     StakeText file(format(), ui->firstNumberBox->value());
-    switch (stakeOut(theRoad, run, [&file](const StakePoint& p) { file.add(p); })) {
+    switch (stakeOut(theRoad, run, file)) {
     case StakeOutStatus::Done:
         break;
     case StakeOutStatus::IntervalTooSmall:
