@@ -187,6 +187,41 @@ TEST(StakeFormats, NamesCarryTheSideOnlyOffTheCentreLine)
         EXPECT_EQ(stakePointName(point), name);
 }
 
+// The run finds grade points and sections by bisection where their order
+// allows it; its heights must be those of CalElevation and CalDetaH at the
+// station, on profiles whose curves overlap and sections with gaps too.
+TEST(StakeOutRuns, HeightsAreThoseOfTheProfileAndTheSectionAtTheStation)
+{
+    std::mt19937 random(11);
+    std::uniform_real_distribution<double> height(90, 110), radius(0, 40000), mile(950, 1300);
+    for (int trial = 0; trial < 200; ++trial) {
+        RoadSet road = lineThenArc();
+        // Grade points on stakes, some without a curve, and beyond the road.
+        const int points = 2 + trial % 6;
+        for (int i = 0; i < points; ++i) {
+            const double curve = i % 3 == 1 ? 0.0 : radius(random);
+            insertGrades(road, {{958 + 49.0 * i, height(random), curve}});
+        }
+        road.ApplyVertical();
+        road.AddTemplate({{{2, -0.04}, {3.5, -0.07}, {8, 1}}, "A"});
+        road.AddTemplate({{{6, -2}, {3.5, -0.07}}, "B"});
+        for (int i = 0; i < trial % 5; ++i) {
+            const double from = mile(random);
+            road.AddSection({"A", i % 2 ? "B" : "missing", from, from + radius(random) / 400});
+        }
+        const std::vector<StakePoint> run =
+            pointsOf(road, runOf(1000, 1257.08, 7, {-7.5, -3, 0, 0.0005, 3, 7.5}, false, true));
+        ASSERT_FALSE(run.empty());
+        for (const StakePoint& p : run) {
+            double expected = 0.0;
+            road.CalElevation(p.station, &expected, nullptr);
+            if (std::fabs(p.offset) > 0.001)
+                expected += road.CalDetaH(road.GetSectionByLC(p.station), p.offset);
+            ASSERT_EQ(p.height, expected) << trial << " " << p.station << " " << p.offset;
+        }
+    }
+}
+
 // The watchdog: more points than such a road can have throws out of the run.
 struct Runaway
 {};
