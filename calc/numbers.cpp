@@ -1,5 +1,6 @@
 #include "numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -45,22 +46,23 @@ bool appendScaledDigits(std::string& out, double v, int decimals)
         up = error > 0.0 || (error == 0.0 && std::fmod(whole, 2.0) == 1.0);
     const auto rounded = static_cast<unsigned long long>(whole) + (up ? 1 : 0);
 
-    char digits[24];
-    char* end = std::to_chars(digits, digits + sizeof digits, rounded).ptr;
-    const auto count = static_cast<int>(end - digits);
+    // All digits, with zeros in front up to the one before the point (5 at
+    // three decimals is 0005), then cut at the point; appended at once.
+    char digits[32];
+    char* const first = digits + decimals + 1;
+    char* const last = std::to_chars(first, digits + sizeof digits, rounded).ptr;
+    char* const from = std::min(first, last - decimals - 1);
+    std::fill(from, first, '0');
+    char text[40];
+    char* t = text;
     if (std::signbit(v))
-        out += '-';
-    if (count <= decimals) {
-        out += "0.";
-        out.append(static_cast<std::size_t>(decimals - count), '0');
-        out.append(digits, end);
-        return true;
-    }
-    out.append(digits, static_cast<std::size_t>(count - decimals));
+        *t++ = '-';
+    t = std::copy(from, last - decimals, t);
     if (decimals > 0) {
-        out += '.';
-        out.append(end - decimals, end);
+        *t++ = '.';
+        t = std::copy(last - decimals, last, t);
     }
+    out.append(text, static_cast<std::size_t>(t - text));
     return true;
 }
 
@@ -107,7 +109,7 @@ void appendFixed(std::string& out, double v, int decimals)
     char buffer[kBufferSize];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, decimals);
-    out.append(buffer, result.ptr);
+    out.append(buffer, static_cast<std::size_t>(result.ptr - buffer));
 }
 
 std::string fixed(double v, int decimals)
