@@ -129,21 +129,6 @@ TEST(StakeWalk, ZeroLengthElementIsNoStopOnTheWayBack)
               "H1000 1020 1040 1060 1080 M1100 1120 1140 1160 1180 1200 T1200");
 }
 
-// A step that cannot move on ends the walk at the end it was heading for,
-// however broken the chain; walks are cut off above to fail, not hang.
-TEST(StakeWalk, ChainsRunningBackOrWithoutNumbersEndTheWalk)
-{
-    const RoadSet back = roadWithMiddleLine(-30);
-    const std::vector<Stake> down = walk(back, 20, 1200, false, true, false);
-    ASSERT_LT(down.size(), 20u);
-    EXPECT_EQ(text(down), "T1170 1160 1140 1120 1100 1080 M1070 H1000");
-    EXPECT_EQ(text(walk(back, 20, 1000, false, true)),
-              "H1000 1020 1040 1060 1080 M1100 1120 1140 1160 1170 T1170");
-    const std::vector<Stake> nan = walk(roadWithMiddleLine(std::nan("")), 20, 1000, false, true);
-    EXPECT_EQ(nan.back().type, RoadIter::Tail);
-    EXPECT_LE(nan.size(), 3u);
-}
-
 // Element ends that are no binary fractions leave fmod residue that must not
 // end the walk early: one measured road, then random ones with 3-decimal lengths.
 TEST(StakeWalk, RoadsAreWalkedToTheEndInRegularSteps)
