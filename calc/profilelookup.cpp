@@ -35,10 +35,11 @@ bool ProfileLookup::elevation(double mile, double* height) const
     std::size_t from = 0;
     std::size_t to = n - 2;
     if (ordered_) {
-        // s: the last point at or before the station. In an ordered profile
-        // the pieces of points before s - 1 end before it and those of points
-        // after s + 1 begin after it; the scan's order among the three left
-        // decides the shared ends of touching pieces as CalElevation does.
+        // s points lie at or before the station, the last of them s - 1. In
+        // an ordered profile the grades and curves of the points before
+        // s - 2 end before the station and those after s begin after it;
+        // scanning the three left in order settles the ends that touching
+        // pieces share as CalElevation does.
         const auto after =
             std::upper_bound(points_.begin(), points_.end(), mile,
                              [](double L, const VerticalEntity& v) { return L < v.mile; });
