@@ -1,62 +1,89 @@
-// The stake point export of the Export dialog: a 100 km road at 1 m, 7.5 m
-// off the centre line, with its profile and templates, written to a file.
-#include "globals.h"
+// The stake-out run as the Export dialog and vantorel-stakeout make it: a
+// 100 km road at 1 m with its profile and templates, Integer Miles and key
+// points on, written to a file.
 #include "roads.h"
-#include "tools/exportdialog.h"
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QFile>
-#include <QLineEdit>
-#include <QTemporaryDir>
+#include "stakeout.h"
+#include "stakewalk.h"
 
 #include <benchmark/benchmark.h>
+
+#include <unistd.h>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
 constexpr double kRoadLength = 100000.0;
 
-void BM_ExportDialog100kmAt1m(benchmark::State& state)
+const RoadSet& benchRoad()
 {
-    ExportDialog dialog;
-    const auto set = [&dialog](const char* field, const QString& text) {
-        dialog.findChild<QLineEdit*>(field)->setText(text);
-    };
-    set("startEdit", "0");
-    set("endEdit", QString::number(kRoadLength));
-    set("intervalEdit", "1");
-    set("offsetEdit", "7.5");
-    dialog.findChild<QCheckBox*>("chkBoxIntMile")->setChecked(true);
-    dialog.findChild<QCheckBox*>("chkBoxExportPrime")->setChecked(true);
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath("stakes.txt");
-    for (auto _ : state) {
-        if (dialog.exportTo(path) != ExportDialog::Outcome::Exported)
-            state.SkipWithError("the export failed");
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray written = file.readAll();
-    state.SetBytesProcessed(state.iterations() * written.size());
-    // One line per stake; shown in seconds per stake with an SI prefix.
-    state.counters["per_stake"] =
-        benchmark::Counter(static_cast<double>(written.count('\n') * state.iterations()),
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    static const RoadSet road = [] {
+        RoadSet r = mixedRoad(500, kRoadLength);
+        addProfileAndSections(r, kRoadLength, 101, 50);
+        return r;
+    }();
+    return road;
 }
-BENCHMARK(BM_ExportDialog100kmAt1m)->Unit(benchmark::kMillisecond);
+
+// A scratch directory for the written file, removed at exit.
+struct ScratchFile
+{
+    ScratchFile()
+    {
+        char pattern[] = "/tmp/export_bench.XXXXXX";
+        directory = ::mkdtemp(pattern) ? pattern : "/tmp";
+        path = directory + "/stakes.txt";
+    }
+    ~ScratchFile()
+    {
+        std::remove(path.c_str());
+        ::rmdir(directory.c_str());
+    }
+    std::string directory;
+    std::string path;
+};
+
+void exportRun(benchmark::State& state, std::vector<double> offsets, StakeFormat format)
+{
+    StakeOutRun run;
+    run.start = 0.0;
+    run.end = kRoadLength;
+    run.interval = 1.0;
+    run.integral = true;
+    run.keyPoints = true;
+    run.offsets = std::move(offsets);
+    const ScratchFile file;
+    long long points = 0;
+    for (auto _ : state) {
+        StakeText text(format);
+        if (stakeOut(benchRoad(), run, text) != StakeOutStatus::Done ||
+            !writeStakeFile(file.path, text.text()))
+            state.SkipWithError("the export failed");
+        points = text.points();
+    }
+    const auto stakes = static_cast<long>(points / static_cast<long long>(run.offsets.size()));
+    reportPerStake(state, stakes * state.iterations());
+}
+
+void BM_StationCsvOneOffset(benchmark::State& state)
+{
+    exportRun(state, {7.5}, StakeFormat::StationCsv);
+}
+BENCHMARK(BM_StationCsvOneOffset)->Unit(benchmark::kMillisecond);
+
+void BM_StationCsvThreeOffsets(benchmark::State& state)
+{
+    exportRun(state, {-7.5, 0.0, 7.5}, StakeFormat::StationCsv);
+}
+BENCHMARK(BM_StationCsvThreeOffsets)->Unit(benchmark::kMillisecond);
+
+void BM_PnezdThreeOffsets(benchmark::State& state)
+{
+    exportRun(state, {-7.5, 0.0, 7.5}, StakeFormat::PnezdCsv);
+}
+BENCHMARK(BM_PnezdThreeOffsets)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    theRoad = mixedRoad(500, kRoadLength);
-    addProfileAndSections(theRoad, kRoadLength, 101, 50);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

@@ -11,6 +11,8 @@ namespace numbers {
 
 // As printf("%.*f", decimals, v).
 std::string fixed(double v, int decimals);
+// The same appended to out, for writers of many numbers.
+void appendFixed(std::string& out, double v, int decimals);
 // As printf("%.*g", significant, v): the stream's default notation.
 std::string general(double v, int significant);
 // As printf("%d", v).
@@ -25,6 +27,8 @@ std::size_t parse(std::string_view text, int& value);
 // As scanf's white-space directive: the number of blank characters (space,
 // tab, line ends, vertical tab, form feed) at the start of text.
 std::size_t skipBlanks(std::string_view text);
+// The text without those blank characters at either end.
+std::string_view trimmed(std::string_view text);
 
 }  // namespace numbers
 

@@ -61,8 +61,9 @@ int RoadEntity::set(int type_, double x1_, double y1_, double angle1_, double R1
     angle1 = wrapAzimuth(angle1_);
 
     // Not-a-number or infinite input has no geometry; refuse it like an
-    // unknown type rather than spread it through the road.
-    if (!allFinite({x1_, y1_, angle1_, R1, R2, length_}))
+    // unknown type rather than spread it through the road. A length that is
+    // no number is refused below, as too short.
+    if (!allFinite({x1_, y1_, angle1_, R1, R2}))
         return 9;
 
     const int s1 = signOf(R1, 1e-10);
@@ -90,7 +91,9 @@ int RoadEntity::set(int type_, double x1_, double y1_, double angle1_, double R1
         return 9;
     }
 
-    if (std::fabs(length_) < kMinLength)
+    // Negative and non-finite lengths too: an element runs forward, and a
+    // chain with one running back makes stations that go back and forth.
+    if (!(length_ >= kMinLength) || !std::isfinite(length_))
         return -1;
     length = length_;
     mode = mode_;

@@ -296,6 +296,8 @@ protected:
     void Offset(double& x, double& y, double offset, double angle) const;
     double prevoff(const RoadIter& it) const;
     double nextoff(const RoadIter& it) const;
+    double lengthBeside(int i, int step) const;
+    double stopAtEnd(RoadIter& it, bool forward) const;
 
     double getLength(CrossEntity* a, CrossEntity* b);
     double getAngle(CrossEntity* a, CrossEntity* b);

@@ -1,5 +1,6 @@
 // Cross-section templates and the station ranges they are assigned to.
 #include "roadset.h"
+#include "sectionlookup.h"
 
 #include <algorithm>
 
@@ -80,7 +81,11 @@ double RoadSet::CalDetaH(RoadSection* section, double offset)
     std::stable_sort(items.begin(), items.end(),
                      [](const SectionItem& a, const SectionItem& b) { return a.dist < b.dist; });
 
-    const double d = offset < 0.0 ? -offset : offset;
+    return sections::templateHeight(items, offset < 0.0 ? -offset : offset);
+}
+
+double sections::templateHeight(const std::vector<SectionItem>& items, double d)
+{
     const auto k = std::find_if(items.begin(), items.end(),
                                 [d](const SectionItem& item) { return item.dist >= d; });
     if (k == items.end())

@@ -40,6 +40,20 @@ double pastRegular(const RoadIter& it)
 
 }  // namespace
 
+// The length of the nearest element before (step -1) or after (step +1)
+// element i that has one: a zero-length element (from a road file or an
+// older conversion) is no stretch of road to stop before. 0 at the road's
+// ends.
+double RoadSet::lengthBeside(int i, int step) const
+{
+    const int last = NumberOfHorizon() - 1;
+    for (int j = i + step; j >= 1 && j <= last; j += step) {
+        if (!(std::fabs(horizon[j].length) < kAtStake))
+            return horizon[j].length;
+    }
+    return 0.0;
+}
+
 int RoadSet::first(RoadIter& it, double interval, double start, bool integral, bool keyPoints) const
 {
     const int n = NumberOfHorizon();
@@ -103,7 +117,7 @@ double RoadSet::prevoff(const RoadIter& it) const
 
     const double d = it.station - horizon[it.index].l1;
     if (std::fabs(d) < kAtStake)
-        return it.index == 1 ? 0.0 : std::min(result, horizon[it.index - 1].length);
+        return std::min(result, lengthBeside(it.index, -1));
     return std::min(result, d);
 }
 
@@ -119,10 +133,8 @@ double RoadSet::nextoff(const RoadIter& it) const
         return result;
 
     const double c = endOf(horizon[it.index]) - it.station;
-    if (std::fabs(c) < kAtStake) {
-        const int last = NumberOfHorizon() - 1;
-        return it.index == last ? 0.0 : std::min(result, horizon[it.index + 1].length);
-    }
+    if (std::fabs(c) < kAtStake)
+        return std::min(result, lengthBeside(it.index, +1));
     return (c < result || std::fabs(result - c) < kSkipBeforeEnd) ? c : result;
 }
 
@@ -138,7 +150,10 @@ double RoadSet::iter(RoadIter& it, bool forward) const
             it.stakeType = RoadIter::Tail;
             return it.station;
         }
-        it.station += it.nextOff;
+        const double next = it.station + it.nextOff;
+        if (!(next > it.station))
+            return stopAtEnd(it, true);
+        it.station = next;
         double a = endOf(horizon[it.index]) - it.station;
         if (it.keyPoints && std::fabs(a) < kAtStake && it.index < last)
             it.stakeType = RoadIter::Main;
@@ -154,7 +169,10 @@ double RoadSet::iter(RoadIter& it, bool forward) const
             it.stakeType = RoadIter::Head;
             return it.station;
         }
-        it.station -= it.prevOff;
+        const double next = it.station - it.prevOff;
+        if (!(next < it.station))
+            return stopAtEnd(it, false);
+        it.station = next;
         const double d = it.station - horizon[it.index].l1;
         const bool atStart = std::fabs(d) < kAtStake;
         if (it.keyPoints && atStart && it.index > 1)
@@ -171,5 +189,18 @@ double RoadSet::iter(RoadIter& it, bool forward) const
         it.nextOff = it.prevOff;
         it.prevOff = prevoff(it);
     }
+    return it.station;
+}
+
+// A step that would not move the station on (a chain whose stations run back,
+// or that are not numbers) ends the walk where it was heading: a walk must end.
+double RoadSet::stopAtEnd(RoadIter& it, bool forward) const
+{
+    const int last = NumberOfHorizon() - 1;
+    it.stakeType = forward ? RoadIter::Tail : RoadIter::Head;
+    it.index = forward ? last : 1;
+    it.station = forward ? it.endL : it.startL;
+    it.nextOff = forward ? 0.0 : nextoff(it);
+    it.prevOff = forward ? prevoff(it) : 0.0;
     return it.station;
 }

@@ -9,14 +9,6 @@ namespace {
 
 constexpr int kMaxDecimals = 6;
 
-std::string_view trimmed(std::string_view text)
-{
-    text.remove_prefix(numbers::skipBlanks(text));
-    while (!text.empty() && numbers::skipBlanks(text.substr(text.size() - 1)) == 1)
-        text.remove_suffix(1);
-    return text;
-}
-
 // A number that takes all of text and is finite.
 bool wholeNumber(std::string_view text, double& value)
 {
@@ -48,7 +40,7 @@ std::string stationText(double L, int decimals)
 
 bool parseStation(std::string_view text, double& L)
 {
-    text = trimmed(text);
+    text = numbers::trimmed(text);
     const bool marked = !text.empty() && (text.front() == 'K' || text.front() == 'k');
     if (marked)
         text.remove_prefix(1);

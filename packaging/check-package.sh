@@ -8,6 +8,7 @@ contents=$(dpkg-deb -c "$package" | awk '{print $6}')
 missing=0
 for wanted in \
   ./usr/bin/vantorel \
+  ./usr/bin/vantorel-stakeout \
   ./usr/lib/libTrazel.so.5 \
   ./usr/lib/vantorel/importers/libObrinex.so \
   ./usr/lib/vantorel/importers/libLandXmlImporter.so \

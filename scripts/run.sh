@@ -7,6 +7,6 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVANTOREL_BENCHMARKS=OFF
-cmake --build build-release -j "$(nproc)" --target vantorel Obrinex
+cmake --build build-release -j "$(nproc)" --target vantorel Obrinex vantorel-stakeout
 cd build-release/bin
 exec ./vantorel

@@ -39,6 +39,9 @@ HorizonDialog::HorizonDialog(QWidget* parent) : QDialog(parent), ui(new Ui::Hori
     model_ = new MyItemModel(this);
     ui->tableView->setItemDelegate(delegate_);
     ui->tableView->installEventFilter(delegate_);
+    // Said once the editor has closed.
+    connect(delegate_, &MyItemDelegate::lengthRefused, this, &HorizonDialog::onLengthRefused,
+            Qt::QueuedConnection);
     ui->tableView->setModel(model_);
 
     if (model_->arcMode() == MyItemModel::ArcByAngle)

@@ -96,6 +96,7 @@ private slots:
     void on_radioButton_2_clicked();
     void onArcFrom3P();
     void onArcFrom3PDlgDone(ArcCalcDlg* dialog);
+    void onLengthRefused(int code);
 
 private:
     void retranslateTexts();

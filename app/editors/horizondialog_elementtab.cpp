@@ -176,6 +176,11 @@ void HorizonDialog::onApplyHorizon()
         loadCrossTable();
 }
 
+void HorizonDialog::onLengthRefused(int code)
+{
+    messages::warning(this, tr("warning"), applyErrorText(code));
+}
+
 // ---- The three-point arc ----
 
 void HorizonDialog::onArcFrom3P()

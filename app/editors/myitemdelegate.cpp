@@ -1,6 +1,7 @@
 #include "myitemdelegate.h"
 
 #include "myitemmodel.h"
+#include "roadset.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -102,6 +103,15 @@ void MyItemDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
         else if (std::fabs(v - previous) >= kAzimuthChange)
             setChecked(model, index, true);
     } else {
+        if (column == MyItemModel::LengthColumn) {
+            // The library's rule for the length of any element, asked of a line.
+            RoadEntity element;
+            const int code = element.set(MyItemModel::LineType, 0, 0, 0, 0, 0, v, 0);
+            if (code != 0) {
+                emit lengthRefused(code);
+                return;
+            }
+        }
         // An emptied radius reads 0: an infinite radius.
         display = QString::number(v, 'f', MyItemModel::kNumberDecimals);
     }

@@ -8,7 +8,8 @@ class QMenu;
 // The editors of the element table: a type box for the element column and
 // plain fields for the numbers. Typing a start point or start azimuth by
 // hand ticks its box, so the element keeps it when the chain is computed.
-// It also opens the table's context menu.
+// A length no element may have is refused. It also opens the table's
+// context menu.
 class MyItemDelegate : public QItemDelegate
 {
     Q_OBJECT
@@ -25,6 +26,11 @@ public:
                       const QModelIndex& index) const override;
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
+
+signals:
+    // A typed length that no element may have (RoadEntity::set's code); the
+    // cell keeps its value.
+    void lengthRefused(int code) const;
 
 private:
     QMenu* menu_;

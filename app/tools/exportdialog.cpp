@@ -12,13 +12,6 @@
 
 namespace {
 
-constexpr double kMinimumInterval = 1.0;
-constexpr double kOffsetInUse = 0.001;   // smaller offsets take the centre-line height
-constexpr double kEndTolerance = 0.001;  // a stake this close beyond End is still written
-// Lifts coordinates and heights a hair below a half millimetre over it
-// before they are rounded to three decimals.
-constexpr double kRoundingNudge = 0.00001;
-
 // Unparsable text reads as 0, and so do the "inf" and "nan" that toDouble
 // accepts: no such value belongs in a stake-out file.
 double numberIn(const QString& text)
@@ -27,73 +20,21 @@ double numberIn(const QString& text)
     return std::isfinite(value) ? value : 0.0;
 }
 
-// The run the form asks for. End picks the direction and bounds the run;
-// an End equal to Start runs back to the road start.
-struct StakeRun
-{
-    double start = 0.0;
-    double end = 0.0;
-    double interval = 0.0;
-    double offset = 0.0;
-    bool integral = false;
-    bool keyPoints = false;
+// The formats in the order of the box; the first is the default.
+const StakeFormat kFormats[] = {StakeFormat::StationCsv, StakeFormat::PnezdCsv,
+                                StakeFormat::CassDat};
 
-    bool forward() const { return end > start; }
-    bool beyondEnd(double station) const
-    {
-        if (end == start)
-            return false;
-        return forward() ? station > end + kEndTolerance : station < end - kEndTolerance;
+QString formatTitle(StakeFormat format)
+{
+    switch (format) {
+    case StakeFormat::StationCsv:
+        return ExportDialog::tr("Station CSV");
+    case StakeFormat::PnezdCsv:
+        return ExportDialog::tr("PNEZD CSV");
+    case StakeFormat::CassDat:
+        return ExportDialog::tr("CASS DAT");
     }
-};
-
-// Steps the walk on; false when it already stood on the last stake of the
-// run, which the library reports by not moving.
-bool advance(RoadIter& it, bool forward)
-{
-    const int lastType = forward ? RoadIter::Tail : RoadIter::Head;
-    if (it.type() == lastType)
-        return false;
-    theRoad.iter(it, forward);
-    return it.type() != lastType;
-}
-
-QByteArray stakeLine(const RoadIter& it, double offset)
-{
-    const double station = it.current();
-    double x = 0.0;
-    double y = 0.0;
-    theRoad.L2XY(it, offset, &x, &y, nullptr);
-    double height = 0.0;
-    theRoad.CalElevation(station, &height, nullptr);
-    if (std::fabs(offset) > kOffsetInUse) {
-        if (RoadSection* section = theRoad.GetSectionByLC(station))
-            height += theRoad.CalDetaH(section, offset);
-    }
-    qCDebug(lcVantorel) << "Export : _L = " << station;
-    qCDebug(lcVantorel) << "Export :" << station << ", " << x << ", " << y << ", " << height;
-    // Qt's printf keeps the decimal point whatever the locale.
-    return QString::asprintf("%.3lf,%.3lf,%.3lf,%.3lf\n", station, x + kRoundingNudge,
-                             y + kRoundingNudge, height + kRoundingNudge)
-        .toLatin1();
-}
-
-// Writes one line per stake of the run; false as soon as a write fails.
-bool writeStakes(QFile& file, const StakeRun& run)
-{
-    RoadIter it;
-    const int firstIndex = theRoad.first(it, run.interval, run.start, run.integral, run.keyPoints);
-    qCDebug(lcVantorel) << "Export : First Pt" << firstIndex;
-    if (firstIndex == 0)
-        return true;  // no alignment, no stakes
-    do {
-        if (run.beyondEnd(it.current()))
-            break;
-        const QByteArray line = stakeLine(it, run.offset);
-        if (file.write(line) != line.size())
-            return false;
-    } while (advance(it, run.forward()));
-    return true;
+    return QString();
 }
 
 }  // namespace
@@ -101,6 +42,8 @@ bool writeStakes(QFile& file, const StakeRun& run)
 ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent), ui(new Ui::ExportDialog)
 {
     ui->setupUi(this);
+    ui->firstNumberBox->setMaximum(static_cast<int>(StakeText::kLargestFirstNumber));
+    fillFormats();
 }
 
 ExportDialog::~ExportDialog()
@@ -108,10 +51,22 @@ ExportDialog::~ExportDialog()
     delete ui;
 }
 
+void ExportDialog::fillFormats()
+{
+    const QSignalBlocker keepTheChoice(ui->formatBox);
+    const int chosen = std::max(0, ui->formatBox->currentIndex());
+    ui->formatBox->clear();
+    for (const StakeFormat format : kFormats)
+        ui->formatBox->addItem(formatTitle(format));
+    ui->formatBox->setCurrentIndex(chosen);
+}
+
 void ExportDialog::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        fillFormats();
+    }
     QDialog::changeEvent(event);
 }
 
@@ -120,45 +75,62 @@ void ExportDialog::on_pushButton_clicked()
     ui->fileEdit->setText(QFileDialog::getSaveFileName(this, QString(), QString(), QString()));
 }
 
-ExportDialog::Outcome ExportDialog::exportTo(const QString& path) const
+void ExportDialog::on_formatBox_currentIndexChanged(int)
 {
-    StakeRun run;
+    // Only PNEZD numbers its points.
+    ui->firstNumberBox->setEnabled(format() == StakeFormat::PnezdCsv);
+}
+
+StakeFormat ExportDialog::format() const
+{
+    return kFormats[std::max(0, ui->formatBox->currentIndex())];
+}
+
+bool ExportDialog::readRun(StakeOutRun& run)
+{
     run.start = numberIn(ui->startEdit->text());
     run.end = numberIn(ui->endEdit->text());
     run.interval = numberIn(ui->intervalEdit->text());
-    run.offset = numberIn(ui->offsetEdit->text());
     run.integral = ui->chkBoxIntMile->checkState() == Qt::Checked;
     run.keyPoints = ui->chkBoxExportPrime->checkState() == Qt::Checked;
-    if (run.interval < kMinimumInterval)
-        return Outcome::IntervalTooSmall;
-
-    // Opened by its own name: file names are not 8-bit text.
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return Outcome::CannotOpen;
-    // A full disk may only show when the buffer is flushed or the file closed.
-    bool written = writeStakes(file, run) && file.flush();
-    file.close();
-    written = written && file.error() == QFileDevice::NoError;
-    return written ? Outcome::Exported : Outcome::WriteFailed;
+    std::string unreadable;
+    if (!parseOffsets(ui->offsetEdit->text().toStdString(), run.offsets, unreadable)) {
+        messages::warning(
+            this, tr("Vantorel"),
+            tr("the offset \"%1\" is not a number!").arg(QString::fromStdString(unreadable)));
+        return false;
+    }
+    return true;
 }
 
 void ExportDialog::accept()
 {
     const QString title = tr("Vantorel");
-    switch (exportTo(ui->fileEdit->text())) {
-    case Outcome::IntervalTooSmall:
+    StakeOutRun run;
+    if (!readRun(run))
+        return;
+    StakeText file(format(), ui->firstNumberBox->value());
+    switch (stakeOut(theRoad, run, file)) {
+    case StakeOutStatus::Done:
+        break;
+    case StakeOutStatus::IntervalTooSmall:
         messages::warning(this, title, tr("the interval is too small!"));
-        break;
-    case Outcome::CannotOpen:
-        messages::warning(this, title, tr("unable to open dested file!"));
-        break;
-    case Outcome::WriteFailed:
-        messages::warning(this, title, tr("writing the file failed, the export is incomplete!"));
-        break;
-    case Outcome::Exported:
-        messages::information(this, title, tr("export successfully!"));
-        QDialog::accept();
-        break;
+        return;
+    case StakeOutStatus::NotANumber:
+    case StakeOutStatus::WalkBroken:
+        messages::warning(this, title,
+                          tr("the road gives no sound stakes from Start on; nothing was written!"));
+        return;
     }
+    qCDebug(lcVantorel) << "Export :" << file.points() << "points";
+    // File names are not 8-bit text: the name goes to the file system as is.
+    const std::string path = QFile::encodeName(ui->fileEdit->text()).toStdString();
+    if (!writeStakeFile(path, file.text())) {
+        messages::warning(this, title, tr("unable to open dested file!"));
+        return;
+    }
+    messages::information(
+        this, title,
+        tr("export successfully!") + '\n' + tr("points written: %1").arg(file.points()));
+    QDialog::accept();
 }

@@ -1,28 +1,25 @@
 #ifndef VANTOREL_TOOLS_EXPORTDIALOG_H
 #define VANTOREL_TOOLS_EXPORTDIALOG_H
 
+#include "stakeout.h"
+
 #include <QDialog>
 
 namespace Ui {
 class ExportDialog;
 }
 
-// Writes the stake-out points of theRoad to a text file for the field crew:
-// one line "station,X,Y,height" per stake, from Start towards End at the
-// interval, at the offset.
+// Writes the stake-out points of theRoad to a file for the field crew, in
+// the chosen format: from Start towards End at the interval, at one or more
+// offsets. The run and the file are the library's; the dialog collects the
+// settings and says how it went.
 class ExportDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    enum class Outcome { Exported, IntervalTooSmall, CannotOpen, WriteFailed };
-
     explicit ExportDialog(QWidget* parent = nullptr);
     ~ExportDialog() override;
-
-    // Exports the stakes the form asks for to `path`, without any message;
-    // an existing file is overwritten.
-    Outcome exportTo(const QString& path) const;
 
 public slots:
     // Exports to the chosen path and says how it went; closes on success.
@@ -33,8 +30,14 @@ protected:
 
 private slots:
     void on_pushButton_clicked();
+    void on_formatBox_currentIndexChanged(int index);
 
 private:
+    // The run the form asks for; false (after a message) when it cannot be read.
+    bool readRun(StakeOutRun& run);
+    StakeFormat format() const;
+    void fillFormats();
+
     Ui::ExportDialog* ui;
 };
 

@@ -2,6 +2,7 @@
 
 #include "globals.h"
 #include "messages.h"
+#include "stakeout.h"
 #include "ui_ptenumdialog.h"
 
 #include <cmath>
@@ -90,6 +91,7 @@ bool PtEnumDialog::startWalk()
         return false;
     }
     walkStarted = true;
+    stepsOneWay_ = 0;
     return true;
 }
 
@@ -97,12 +99,17 @@ void PtEnumDialog::step(bool forward)
 {
     if (!walkStarted && !startWalk())
         return;
+    // Whatever the walk reports, steps one way end after the stakes the
+    // road can hold.
+    stepsOneWay_ = forward == lastStepForward_ ? stepsOneWay_ + 1 : 1;
+    lastStepForward_ = forward;
+    const bool beyondRoad = stepsOneWay_ > stakeLimit(theRoad, walkIter.interval);
     // The walk stands on the last stake in this direction: it cannot move.
-    if (forward && walkIter.type() == RoadIter::Tail) {
+    if (forward && (beyondRoad || walkIter.type() == RoadIter::Tail)) {
         messages::warning(this, QStringLiteral("End"), QStringLiteral("Reach the End"));
         return;
     }
-    if (!forward && walkIter.type() == RoadIter::Head) {
+    if (!forward && (beyondRoad || walkIter.type() == RoadIter::Head)) {
         messages::warning(this, QStringLiteral("Head"), QStringLiteral("Reach the Head"));
         return;
     }

@@ -40,6 +40,8 @@ private:
     Ui::PtEnumDialog* ui;
     RoadIter walkIter;
     bool walkStarted = false;
+    long stepsOneWay_ = 0;  // steps since the walk started or turned
+    bool lastStepForward_ = true;
 };
 
 #endif  // VANTOREL_TOOLS_PTENUMDIALOG_H

@@ -1,5 +1,5 @@
 // The stake point export driven as a user would: fields typed, boxes ticked,
-// OK pressed, the file checked line by line against the road's geometry.
+// a format chosen, OK pressed, the file read back.
 #include "tools/exportdialog.h"
 #include "dialogtest.h"
 
@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include <unistd.h>
 
@@ -14,53 +15,14 @@
 
 namespace {
 
-const QString kSuccess = "Vantorel: export successfully!";
-
-// The stations of the file's lines "station,X,Y,height", each line checked
-// against the road: the point at the station and offset, the profile height
-// plus, off the centre line, the template's height difference, printed with
-// three decimals after a nudge of 0.00001. Empty when a line differs.
-QList<double> checkedStations(const QString& path, double offset)
+QString success(int points)
 {
-    QList<double> stations;
-    for (const QByteArray& line : readFile(path).split('\n')) {
-        const QList<QByteArray> f = line.split(',');
-        if (line.isEmpty())
-            continue;
-        const double station = f[0].toDouble();
-        double road[3] = {0, 0, 0};
-        theRoad.L2XY(station, offset, &road[0], &road[1]);
-        theRoad.CalElevation(station, &road[2], nullptr);
-        if (RoadSection* section = theRoad.GetSectionByLC(station); section && offset != 0)
-            road[2] += theRoad.CalDetaH(section, offset);
-        for (int i = 0; i < 3; ++i) {
-            if (f.size() != 4 || std::abs(f[i + 1].toDouble() - road[i]) > 0.0006) {
-                qWarning() << "differs from the road:" << line << road[0] << road[1] << road[2];
-                return {};
-            }
-        }
-        stations << station;
-    }
-    return stations;
+    return QString("Vantorel: export successfully!\npoints written: %1").arg(points);
 }
 
-QList<double> every(double from, double to, double step)
+QByteArray captured(const char* run)
 {
-    QList<double> stations;
-    for (double L = from; step > 0 ? L <= to : L >= to; L += step)
-        stations << L;
-    return stations;
-}
-
-// A road of one 100 m line heading north from (x, y) at this station.
-void makeLineRoad(double x, double y, double station)
-{
-    theRoad.InsertHorizonPoint(x, y, station);
-    RoadEntity line;
-    line.set(1, x, y, 0, 0, 0, 100, 0);
-    line.l1 = station;
-    theRoad.InsertHorizon(line);
-    theRoad.ApplyHorizon();
+    return readFile(QString(VANTOREL_TEST_DATA "/stakeout/%1.csv").arg(run));
 }
 
 }  // namespace
@@ -75,11 +37,10 @@ private:
 
     QString path(const QString& name) const { return dir_.filePath(name); }
 
-    // Opens the dialog, types Start, End, Interval, Offset and File, ticks
-    // the named boxes and presses OK: "title: text" of the box it raised.
-    QString exportStakes(const QStringList& fields, const QStringList& ticks = {})
+    // Types Start, End, Interval, Offset and File into the open dialog,
+    // ticks the named boxes and picks the format item.
+    void fill(const QStringList& fields, const QStringList& ticks = {}, int format = 0) const
     {
-        dialog_ = open<ExportDialog>("actionExport");
         const char* const edits[] = {"startEdit", "endEdit", "intervalEdit", "offsetEdit",
                                      "fileEdit"};
         for (int i = 0; i < fields.size(); ++i)
@@ -89,78 +50,53 @@ private:
             auto* box = dialog_->findChild<QCheckBox*>(name);
             QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
         }
+        chooseWithKeys(dialog_->findChild<QComboBox*>("formatBox"), format);
+    }
+
+    // Presses OK: "title: text" of the box it raised.
+    QString pressOk() const
+    {
         auto* ok = dialog_->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
         return boxRaisedBy([ok] { QTest::mouseClick(ok, Qt::LeftButton); });
     }
 
-private slots:
-    void exampleRoadRuns_data()
+    QString exportStakes(const QStringList& fields, const QStringList& ticks = {})
     {
-        QTest::addColumn<QString>("run");  // Start, End, Interval, Offset
-        QTest::addColumn<bool>("prime");
-        QTest::addColumn<QList<double>>("stations");
-        QTest::addColumn<QString>("firstHeight");
-        // On the grade after 650: 161.5 - 0.008 * 350.
-        QTest::newRow("forward, bounded by End")
-            << "1000 1500 20 0" << false << every(1000, 1500, 20) << QString("158.700");
-        QTest::newRow("forward to the road end, written once")
-            << "3990 9999 25 0" << false << QList<double>{3990, 4000, 4025, 4050, 4075, 4100, 4120}
-            << QString();
-        QTest::newRow("backward, bounded by End")
-            << "1000 900 20 0" << false << every(1000, 900, -20) << QString();
-        // The first step back reaches the regular stake below Start.
-        QTest::newRow("back to the road start, written once")
-            << "130 -50 20 0" << false << (QList<double>{130} << every(120, 0, -20)) << QString();
-        QTest::newRow("End equal to Start runs back to the road start")
-            << "50 50 20 0" << false << QList<double>{50, 40, 20, 0} << QString();
-        // Elements meet at 420 and 540.
-        QTest::newRow("prime points")
-            << "400 600 25 0" << true
-            << QList<double>{400, 420, 425, 450, 475, 500, 525, 540, 550, 575, 600} << QString();
-        // 158.7 on the profile, then -0.18 - 3 * 0.5 / 4.5 on the Fill slope.
-        QTest::newRow("right offset in a Fill section")
-            << "1000 1040 20 7.5" << false << every(1000, 1040, 20) << QString("158.187");
-        // 160.7 on the grade after 1500, then the Cut ditch: -0.18 - 0.6 * 0.5 / 0.6.
-        QTest::newRow("left offset in a Cut section")
-            << "2000 2100 50 -7.5" << false << every(2000, 2100, 50) << QString("160.020");
+        dialog_ = open<ExportDialog>("actionExport");
+        fill(fields, ticks);
+        return pressOk();
     }
 
-    void exampleRoadRuns()
+private slots:
+    // The runs captured from the export before it moved into the library.
+    void stationCsvIsWrittenAsBefore_data()
+    {
+        QTest::addColumn<QString>("run");  // Start, End, Interval, Offset
+        QTest::addColumn<QStringList>("ticks");
+        QTest::addColumn<QString>("captured");
+        const QStringList both{"chkBoxIntMile", "chkBoxExportPrime"};
+        QTest::newRow("forward") << "0 4120 20 0" << QStringList() << "forward-20";
+        QTest::newRow("backward, right")
+            << "4120 0 20 7.5" << both << "backward-prime-integral-right";
+        QTest::newRow("bounded by End, left")
+            << "1003.5 3000 25 -7.5" << both << "forward-prime-integral-left";
+        QTest::newRow("End equal to Start")
+            << "2000 2000 10 -3.2" << QStringList("chkBoxExportPrime") << "back-to-start-left";
+    }
+
+    void stationCsvIsWrittenAsBefore()
     {
         QFETCH(QString, run);
-        QFETCH(bool, prime);
-        QFETCH(QList<double>, stations);
-        QFETCH(QString, firstHeight);
+        QFETCH(QStringList, ticks);
+        QFETCH(QString, captured);
         QVERIFY(loadExampleRoad());
-        const QStringList fields = run.split(' ') << path("stakes.txt");
-        QCOMPARE(exportStakes(fields, prime ? QStringList("chkBoxExportPrime") : QStringList()),
-                 kSuccess);
-        QCOMPARE(checkedStations(fields[4], fields[3].toDouble()), stations);
-        if (!firstHeight.isEmpty())
-            QCOMPARE(QString(readFile(fields[4]).split('\n')[0].split(',')[3]), firstHeight);
+        const QByteArray expected = ::captured(captured.toLatin1());
+        const QString file = path("stakes.txt");
+        QCOMPARE(exportStakes(run.split(' ') << file, ticks), success(expected.count('\n')));
+        QCOMPARE(readFile(file), expected);
         // Closed after the success message.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!dialog_);
-    }
-
-    void integerMilesCountFromAWholeTen()
-    {
-        makeLineRoad(3380000, 500000, 1003.5);
-        const QStringList fields{"0", "1040", "10", "0", path("integral.txt")};
-        QCOMPARE(exportStakes(fields), kSuccess);
-        QCOMPARE(checkedStations(fields[4], 0), (QList<double>{1003.5, 1013.5, 1023.5, 1033.5}));
-        QCOMPARE(exportStakes(fields, {"chkBoxIntMile"}), kSuccess);
-        QCOMPARE(checkedStations(fields[4], 0), (QList<double>{1003.5, 1010, 1020, 1030, 1040}));
-    }
-
-    void numbersAreNudgedButStationsAreNot()
-    {
-        // X and station a hair below a half millimetre; no profile: height 0.
-        makeLineRoad(1.2344999, 2, 1.2344999);
-        const QString file = path("nudge.txt");
-        // End equal to Start: back to the road start, the only stake.
-        QCOMPARE(exportStakes({"0", "0", "20", "0", file}), kSuccess);
-        QCOMPARE(readFile(file), QByteArray("1.234,1.235,2.000,0.000\n"));
     }
 
     void numbersKeepTheDecimalPointInAnyLocale()
@@ -169,47 +105,68 @@ private slots:
         const std::string before = std::setlocale(LC_ALL, nullptr);
         std::setlocale(LC_ALL, "de_DE.UTF-8");  // where installed
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        const QString message = exportStakes({"1000", "1020", "20", "0", path("de.txt")});
+        const QString message = exportStakes({"0", "4120", "20", "0", path("de.txt")});
         QLocale::setDefault(QLocale::c());
         std::setlocale(LC_ALL, before.c_str());
-        QCOMPARE(message, kSuccess);
-        QCOMPARE(checkedStations(path("de.txt"), 0), (QList<double>{1000, 1020}));
+        QCOMPARE(message, success(207));
+        QCOMPARE(readFile(path("de.txt")), captured("forward-20"));
+    }
+
+    void pnezdOfThreeOffsetsFromTheChosenNumber()
+    {
+        QVERIFY(loadExampleRoad());
+        dialog_ = open<ExportDialog>("actionExport");
+        auto* firstNumber = dialog_->findChild<QSpinBox*>("firstNumberBox");
+        QVERIFY(!firstNumber->isEnabled());  // Station CSV numbers nothing
+        const QString file = path("pnezd.csv");
+        fill({"1000", "1040", "20", " 7.5,-7.5 , 0", file}, {}, 1);
+        QVERIFY(firstNumber->isEnabled());
+        QTest::keyClick(firstNumber, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(firstNumber, "101");
+        QCOMPARE(pressOk(), success(9));
+        const QList<QByteArray> lines = readFile(file).split('\n');
+        QCOMPARE(lines.size(), 10);  // and an empty one after the last line break
+        QVERIFY2(lines[0].startsWith("101,") && lines[0].endsWith("K1+000.000L7.500"), lines[0]);
+        // 158.7 on the profile, then -0.18 - 3 * 0.5 / 4.5 on the Fill slope.
+        QVERIFY2(lines[1].startsWith("102,") && lines[1].endsWith(",158.700,K1+000.000"), lines[1]);
+        QVERIFY2(lines[2].endsWith(",158.187,K1+000.000R7.500"), lines[2]);
+        QVERIFY2(lines[8].startsWith("109,") && lines[8].endsWith("K1+040.000R7.500"), lines[8]);
     }
 
     void refusedExportsKeepTheDialogOpen_data()
     {
         QTest::addColumn<QString>("interval");
+        QTest::addColumn<QString>("offsets");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("message");
         const QString tooSmall = "Vantorel: the interval is too small!";
         const QString cannotOpen = "Vantorel: unable to open dested file!";
-        QTest::newRow("interval below 1") << "0.999" << path("refused.txt") << tooSmall;
-        QTest::newRow("interval not a number") << "nan" << path("refused.txt") << tooSmall;
-        QTest::newRow("missing directory") << "20" << path("no/such/refused.txt") << cannotOpen;
+        QTest::newRow("interval below 1") << "0.999"
+                                          << "0"
+                                          << "refused.txt" << tooSmall;
+        QTest::newRow("interval not a number") << "nan"
+                                               << "0"
+                                               << "refused.txt" << tooSmall;
+        QTest::newRow("missing directory") << "20"
+                                           << "0"
+                                           << "no/such/refused.txt" << cannotOpen;
+        QTest::newRow("offset list with a letter")
+            << "20"
+            << "-7.5, 0, 7.5m"
+            << "refused.txt"
+            << "Vantorel: the offset \"7.5m\" is not a number!";
     }
 
     void refusedExportsKeepTheDialogOpen()
     {
         QFETCH(QString, interval);
+        QFETCH(QString, offsets);
         QFETCH(QString, file);
         QFETCH(QString, message);
         QVERIFY(loadExampleRoad());
-        QCOMPARE(exportStakes({"0", "100", interval, "0", file}), message);
+        QCOMPARE(exportStakes({"0", "100", interval, offsets, path(file)}), message);
         QVERIFY(dialog_ && dialog_->isVisible());
-        QVERIFY(!QFile::exists(file));
-    }
-
-    void failedWritesAreNotReportedAsSuccess()
-    {
-        if (!QFile::exists("/dev/full"))
-            QSKIP("needs /dev/full");
-        QVERIFY(loadExampleRoad());
-        QCOMPARE(exportStakes({"0", "4120", "1", "0", "/dev/full"}),
-                 QString("Vantorel: writing the file failed, the export is incomplete!"));
-        QVERIFY(dialog_ && dialog_->isVisible());
-        // A short file that fits in any buffer fails only at the flush.
-        retype(dialog_->findChild<QLineEdit*>("endEdit"), "1");
-        QCOMPARE(dialog_->exportTo("/dev/full"), ExportDialog::Outcome::WriteFailed);
+        QVERIFY(!QFile::exists(path(file)));
     }
 
     void pathWithChineseCharactersIsWrittenUnderThatName()
@@ -217,10 +174,10 @@ private slots:
         QVERIFY(loadExampleRoad());
         QVERIFY(QDir(dir_.path()).mkdir(QStringLiteral("放样")));
         const QString file = path(QStringLiteral("放样/桩点.txt"));
-        QCOMPARE(exportStakes({"0", "40", "20", "0", file}), kSuccess);
+        QCOMPARE(exportStakes({"0", "40", "20", "0", file}), success(3));
         // The name on disk is the UTF-8 one.
         QVERIFY(::access(file.toUtf8().constData(), F_OK) == 0);
-        QCOMPARE(checkedStations(file, 0), (QList<double>{0, 20, 40}));
+        QCOMPARE(readFile(file), captured("forward-20").split('\n').mid(0, 3).join('\n') + '\n');
     }
 };
 

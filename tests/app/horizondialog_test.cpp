@@ -452,14 +452,24 @@ private slots:
         QCOMPARE(theRoad.NumberOfHorizon(), 12);
     }
 
-    void tooShortRowIsDropped()
+    // A length no element may have is refused in its cell; a row left
+    // without one is dropped from the applied chain.
+    void lengthsBelowAMillimetreAreRefusedAndRowsWithoutOneDropped()
     {
         const HorizonDialogParts parts(window_.get(), 1);
         typeElementDesign(parts);
+        const QString length = parts.elements()->cellText(0, MyItemModel::LengthColumn);
+        for (const char* typed : {"-30", "0", "0.0005", "nan", "x"}) {
+            // The box comes once the editor has closed.
+            const ModalAnswers modal({press(QMessageBox::Ok)});
+            QVERIFY(parts.typeElement(0, MyItemModel::LengthColumn, typed));
+            QTRY_VERIFY(modal.allAnswered());
+            QCOMPARE(modal.seen(), QStringList("warning: Invalide defination of road!"));
+            QCOMPARE(parts.elements()->cellText(0, MyItemModel::LengthColumn), length);
+        }
         parts.selectElement(4);
         parts.click("pushButton_4");
         QVERIFY(parts.typeElement(5, MyItemModel::ElementColumn, "Line"));
-        QVERIFY(parts.typeElement(5, MyItemModel::LengthColumn, "0.0005"));
         parts.click("pushButton_6");
         QCOMPARE(theRoad.NumberOfHorizon(), 6);
         QCOMPARE(parts.elements()->rowCount(), 6);
@@ -550,8 +560,8 @@ private slots:
         QVERIFY(parts.typeElement(2, MyItemModel::StartAzimuthColumn, ""));
         QVERIFY(!model->isChecked(2, MyItemModel::StartAzimuthColumn));
         // Letters read as 0.
-        QVERIFY(parts.typeElement(4, MyItemModel::LengthColumn, "abc"));
-        QCOMPARE(model->cellText(4, MyItemModel::LengthColumn), QString("0.000"));
+        QVERIFY(parts.typeElement(4, MyItemModel::StartRadiusColumn, "abc"));
+        QCOMPARE(model->cellText(4, MyItemModel::StartRadiusColumn), QString("0.000"));
     }
 
     void insertSuggestsTheNextElement_data()

@@ -14,7 +14,8 @@ TEST(ElementSet, RefusesWhatCannotBeBuilt)
 {
     const double nan = std::nan("");
     // A spiral needs two different curvatures of one sign; an arc's radius is
-    // checked before its length.
+    // checked before its length; a length must be a number of a millimetre
+    // or more (a negative one would run the chain backwards).
     const struct
     {
         int type;
@@ -22,9 +23,11 @@ TEST(ElementSet, RefusesWhatCannotBeBuilt)
         int code;
     } cases[] = {{3, 0, 0, 0, 100, 4},      {3, 0, 300, 300.0000005, 100, 4},
                  {3, 0, 300, -300, 100, 5}, {2, 0, 0, 0, 0.0001, 3},
-                 {1, 0, 0, 0, 0.0005, -1},  {4, 0, 0, 0, 100, 9},
-                 {0, 0, 0, 0, 100, 9},      {1, nan, 0, 0, 100, 9},
-                 {2, 0, nan, nan, 100, 9},  {1, 0, 0, 0, HUGE_VAL, 9}};
+                 {1, 0, 0, 0, 0.0005, -1},  {1, 0, 0, 0, 0, -1},
+                 {1, 0, 0, 0, -30, -1},     {2, 0, 100, 0, -30, -1},
+                 {1, 0, 0, 0, nan, -1},     {1, 0, 0, 0, HUGE_VAL, -1},
+                 {4, 0, 0, 0, 100, 9},      {0, 0, 0, 0, 100, 9},
+                 {1, nan, 0, 0, 100, 9},    {2, 0, nan, nan, 100, 9}};
     for (const auto& c : cases) {
         RoadEntity e;
         EXPECT_EQ(e.set(c.type, c.x, 0, 0, c.R1, c.R2, c.length, 0), c.code)

@@ -60,6 +60,24 @@ inline RoadSet lineThenArc()
     return RoadBuilder(0, 0, 0, 1000).line(100).arc(100, 157.0796).build();
 }
 
+// A road start 1000, line 100, then `middle` (a zero-length line, one that
+// runs back, or one that is no number) and line 100, as road files or older
+// conversions made them: chained without RoadEntity::set's checks.
+inline RoadSet roadWithMiddleLine(double middle)
+{
+    RoadSet road;
+    road.InsertHorizonPoint(0, 0, 1000);
+    for (const double length : {100.0, middle, 100.0}) {
+        RoadEntity line;
+        line.type = 1;
+        line.length = length;
+        line.l1 = 1000;  // the chain takes the first element's station
+        road.InsertHorizon(line);
+    }
+    road.ApplyHorizon();
+    return road;
+}
+
 struct GradePoint
 {
     double mile;

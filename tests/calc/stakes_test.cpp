@@ -28,7 +28,7 @@ std::vector<Stake> walk(const RoadSet& road, double interval, double start, bool
         return stakes;
     stakes.push_back({it.type(), it.current()});
     const int stop = forward ? RoadIter::Tail : RoadIter::Head;
-    for (int guard = 0; guard < 1000000 && it.type() != stop; ++guard) {
+    for (int guard = 0; guard < 2000 && it.type() != stop; ++guard) {
         road.iter(it, forward);
         stakes.push_back({it.type(), it.current()});
     }
@@ -118,6 +118,15 @@ TEST(StakeWalk, BackwardWalkVisitsTheSameStakes)
     // Both runs report their far end twice; the stakes between match.
     for (std::size_t k = 0; k + 1 < n; ++k)
         EXPECT_NEAR(forward[k].station, backward[n - 2 - k].station, 1e-9);
+}
+
+TEST(StakeWalk, ZeroLengthElementIsNoStopOnTheWayBack)
+{
+    const RoadSet road = roadWithMiddleLine(0);
+    const std::string down = "1180 1160 1140 1120 M1100 1080 1060 1040 1020 1000 H1000";
+    EXPECT_EQ(text(walk(road, 20, 1200, false, true, false)), "T1200 " + down);
+    EXPECT_EQ(text(walk(road, 20, 1000, false, true)),
+              "H1000 1020 1040 1060 1080 M1100 1120 1140 1160 1180 1200 T1200");
 }
 
 // Element ends that are no binary fractions leave fmod residue that must not

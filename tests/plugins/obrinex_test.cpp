@@ -3,6 +3,7 @@
 #include "../namedpipe.h"
 #include "idataimporter.h"
 #include "roadset.h"
+#include "stakeout.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -172,6 +174,33 @@ TEST_F(CassImport, RealisticAndExampleTraversesImportCleanly)
     for (const QString& file : files) {
         EXPECT_TRUE(importFile(examples.absoluteFilePath(file))) << file.toStdString();
         expectPolylineThroughPoints();
+    }
+}
+
+// The stake-out file in the CASS format, three offsets on the example road's
+// curves, imports back as its points (to the millimetre it is written to),
+// in the order written.
+TEST_F(CassImport, StakeOutFileImportsBackAsItsPoints)
+{
+    RoadSet example;
+    ASSERT_TRUE(example.Load(VANTOREL_EXAMPLES "/example-road.rod"));
+    StakeOutRun run;
+    run.start = 400;
+    run.end = 1300;
+    run.offsets = {-7.5, 0, 7.5};
+    std::vector<StakePoint> points;
+    StakeText file(StakeFormat::CassDat);
+    ASSERT_EQ(stakeOut(example, run,
+                       [&](const StakePoint& p) {
+                           points.push_back(p);
+                           file.add(p);
+                       }),
+              StakeOutStatus::Done);
+    ASSERT_TRUE(importText(QByteArray::fromStdString(file.text())));
+    ASSERT_EQ(road.NumberOfCross(), static_cast<int>(points.size()));
+    for (int i = 0; i < road.NumberOfCross(); ++i) {
+        EXPECT_NEAR(road.GetCross(i)->x, points[i].x, 0.001) << i;
+        EXPECT_NEAR(road.GetCross(i)->y, points[i].y, 0.001) << i;
     }
 }
 

@@ -1,0 +1,66 @@
+// A stake-out file: the lines of its format, written in one piece.
+#include "atomicfile.h"
+#include "numbers.h"
+#include "stakelines.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr double kRoundingNudge = 0.00001;
+// Room for a line of any format with a name, and a bound on what is made
+// room for in advance.
+constexpr long long kLineBytes = 72;
+constexpr long long kMostReservedPoints = 1000000;
+
+// A device or a pipe under the name would be replaced by a regular file.
+bool isNoRegularFile(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
+}
+
+}  // namespace
+
+void formats::appendSurveyed(std::string& out, double first, double second, double height)
+{
+    numbers::appendFixed(out, first + kRoundingNudge, 3);
+    out += ',';
+    numbers::appendFixed(out, second + kRoundingNudge, 3);
+    out += ',';
+    numbers::appendFixed(out, height + kRoundingNudge, 3);
+}
+
+StakeText::StakeText(StakeFormat format, long long firstNumber)
+    : format_(format), firstNumber_(firstNumber)
+{}
+
+void StakeText::reserve(long long points)
+{
+    const long long bytes = std::min(points, kMostReservedPoints) * kLineBytes;
+    if (bytes > 0)
+        text_.reserve(static_cast<std::size_t>(bytes));
+}
+
+void StakeText::add(const StakePoint& p)
+{
+    switch (format_) {
+    case StakeFormat::StationCsv:
+        formats::appendStationCsv(text_, p);
+        break;
+    case StakeFormat::PnezdCsv:
+        formats::appendPnezdCsv(text_, firstNumber_ + points_, p);
+        break;
+    case StakeFormat::CassDat:
+        formats::appendCassDat(text_, p);
+        break;
+    }
+    ++points_;
+}
+
+bool writeStakeFile(const std::string& path, std::string_view text)
+{
+    return !isNoRegularFile(path) && writeFileAtomically(path, text);
+}
