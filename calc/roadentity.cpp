@@ -97,31 +97,42 @@ int RoadEntity::set(int type_, double x1_, double y1_, double angle1_, double R1
     return 0;
 }
 
-void RoadEntity::L2XY(double L, double* pX, double* pY, double* pAngle) const
+namespace {
+
+// The point at distance s from the start of the element, in its own frame,
+// turned to the side the element turns to.
+geometry::LocalPoint localPoint(const RoadEntity& e, double s)
 {
-    const double s = L - l1;
-    geometry::LocalPoint p{0.0, 0.0, 0.0};
-    switch (type) {
+    geometry::LocalPoint p;
+    switch (e.type) {
     case Line:
         p = geometry::lineAt(s);
         break;
     case Arc:
-        p = geometry::arcAt(radius, s);
+        p = geometry::arcAt(e.radius, s);
         break;
     case Spiral:
-        p = geometry::clothoidAt(rou1, rou2, length, s);
+        p = geometry::clothoidAt(e.rou1, e.rou2, e.length, s);
         break;
     default:
         break;  // the start point is its own point at every station
     }
-    if (pz == 0) {
+    if (e.pz == 0) {
         p.v = -p.v;
         p.turn = -p.turn;
+        p.frame = -p.frame;
     }
+    return p;
+}
 
+}  // namespace
+
+void RoadEntity::L2XY(double L, double* pX, double* pY, double* pAngle) const
+{
+    const geometry::LocalPoint p = localPoint(*this, L - l1);
     if (pAngle)
         *pAngle = wrapAzimuth(angle1 + p.turn);
-    const geometry::WorldPoint w = geometry::toWorld(x1, y1, angle1, p.u, p.v);
+    const geometry::WorldPoint w = geometry::toWorld(x1, y1, angle1 + p.frame, p.u, p.v);
     *pX = w.x;
     *pY = w.y;
 }
