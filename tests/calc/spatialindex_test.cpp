@@ -1,0 +1,212 @@
+// XY2L through the spatial index answers as trying every element does: on
+// random roads and points, after each way a caller changes a road, and
+// from several threads at once.
+#include "roadbuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cmath>
+#include <random>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+struct Foot
+{
+    bool found = false;
+    double x = 0, y = 0, L = 0, azimuth = 0, offset = 0;
+
+    bool operator==(const Foot& o) const
+    {
+        return found == o.found && x == o.x && y == o.y && L == o.L && azimuth == o.azimuth &&
+               offset == o.offset;
+    }
+};
+
+Foot indexed(const RoadSet& road, double x, double y)
+{
+    Foot f;
+    f.found = road.XY2L(x, y, &f.x, &f.y, &f.L, &f.azimuth, &f.offset);
+    return f;
+}
+
+// Every element in turn. Of those facing the point (ahead of the start and
+// behind the end; for one turning by more than half a circle, its foot on
+// it) the nearest foot wins, then the nearer chord middle, then the earlier.
+Foot plain(const RoadSet& road, double x, double y)
+{
+    Foot best;
+    double bestChord = 0;
+    for (int i = 1; i < road.NumberOfHorizon(); ++i) {
+        const RoadEntity& e = *road.GetHorizon(i);
+        const double turn = e.type == 2   ? std::fabs(e.length) / e.radius
+                            : e.type == 3 ? (e.rou1 + e.rou2) / 2 * std::fabs(e.length)
+                                          : 0;
+        const bool wide = turn > kPi;
+        if (e.type < 1 || e.type > 3 ||
+            (!wide && !((x - e.x1) * std::cos(e.angle1) + (y - e.y1) * std::sin(e.angle1) > 0 &&
+                        (x - e.x2) * std::cos(e.angle2) + (y - e.y2) * std::sin(e.angle2) < 0)))
+            continue;
+        Foot f;
+        f.found = true;
+        e.XY2L(x, y, &f.x, &f.y, &f.L, &f.azimuth, &f.offset);
+        const double end = e.l1 + e.length;
+        if (!std::isfinite(f.offset) ||
+            (wide && !(std::min(e.l1, end) <= f.L && f.L <= std::max(e.l1, end))))
+            continue;
+        const double chord =
+            std::pow((e.x1 + e.x2) / 2 - x, 2) + std::pow((e.y1 + e.y2) / 2 - y, 2);
+        if (!best.found || std::fabs(f.offset) < std::fabs(best.offset) ||
+            (std::fabs(f.offset) == std::fabs(best.offset) && chord < bestChord)) {
+            best = f;
+            bestChord = chord;
+        }
+    }
+    return best;
+}
+
+// Points near the road, far from it and beyond its ends.
+std::vector<std::pair<double, double>> pointsAround(const RoadSet& road, unsigned seed)
+{
+    double minX = HUGE_VAL, minY = HUGE_VAL, maxX = -HUGE_VAL, maxY = -HUGE_VAL;
+    for (int i = 0; i < road.NumberOfHorizon(); ++i) {
+        const RoadEntity& e = *road.GetHorizon(i);
+        minX = std::min({minX, e.x1, e.x2});
+        minY = std::min({minY, e.y1, e.y2});
+        maxX = std::max({maxX, e.x1, e.x2});
+        maxY = std::max({maxY, e.y1, e.y2});
+    }
+    const RoadEntity& last = *road.GetHorizon(road.NumberOfHorizon() - 1);
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> unit(0, 1), side(-40, 40);
+    std::vector<std::pair<double, double>> points;
+    for (int i = 0; i < 300; ++i) {
+        double x = 0, y = 0;
+        if (i % 3 == 0) {
+            x = minX - 500 + (maxX - minX + 1000) * unit(random);
+            y = minY - 500 + (maxY - minY + 1000) * unit(random);
+        } else {
+            road.L2XY(road.GetHorizon(1)->l1 + (last.l1 + last.length - road.GetHorizon(1)->l1) *
+                                                   (1.2 * unit(random) - 0.1),
+                      side(random), &x, &y);
+            if (i % 3 == 2) {  // beyond the ends as well
+                x = last.x2 + side(random);
+                y = last.y2 + side(random);
+            }
+        }
+        points.emplace_back(x, y);
+    }
+    return points;
+}
+
+int mismatches(const RoadSet& road, const std::vector<std::pair<double, double>>& points)
+{
+    int differing = 0;
+    for (const auto& [x, y] : points)
+        differing += !(indexed(road, x, y) == plain(road, x, y));
+    return differing;
+}
+
+int mismatches(const RoadSet& road, unsigned seed)
+{
+    return mismatches(road, pointsAround(road, seed));
+}
+
+// A grid of points 10 m apart over 200 m around the start of element i.
+std::vector<std::pair<double, double>> pointsNear(const RoadSet& road, int i)
+{
+    std::vector<std::pair<double, double>> points;
+    for (int row = -10; row <= 10; ++row)
+        for (int column = -10; column <= 10; ++column)
+            points.emplace_back(road.GetHorizon(i)->x1 + 10 * row,
+                                road.GetHorizon(i)->y1 + 10 * column);
+    return points;
+}
+
+TEST(SpatialIndex, AnswersAsTryingEveryElementOnRandomRoads)
+{
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        const RoadSet road = windingRoad(seed, 40);
+        EXPECT_EQ(mismatches(road, seed), 0) << "road " << seed;
+    }
+    // Spirals turning by more than half a circle, and a full-circle arc.
+    const RoadSet loops = RoadBuilder(100, 200, 1, 0)
+                              .line(50)
+                              .spiral(0, 20, 150)
+                              .spiral(20, 0, 150)
+                              .line(40)
+                              .arc(-30, 2 * kPi * 30)
+                              .line(40)
+                              .build();
+    EXPECT_EQ(mismatches(loops, 7), 0);
+}
+
+TEST(SpatialIndex, FollowsEveryChangeToTheRoad)
+{
+    RoadSet road = windingRoad(21, 30);
+    EXPECT_EQ(mismatches(road, 1), 0);  // builds the index
+
+    // Elements moved through GetHorizon without a new chain: stored ends
+    // that no longer match the geometry.
+    road.GetHorizon(5)->x1 += 150;
+    EXPECT_EQ(mismatches(road, pointsNear(road, 5)), 0);
+    road.GetHorizon(9)->angle1 += 0.5;
+    EXPECT_EQ(mismatches(road, pointsNear(road, 9)), 0);
+    EXPECT_EQ(mismatches(road, 2), 0);
+
+    // Queried between the change and the new chain, and after it.
+    road.GetHorizon(12)->length *= 1.5;
+    EXPECT_EQ(mismatches(road, pointsNear(road, 13)), 0);
+    ASSERT_EQ(road.ApplyHorizon(), 0);
+    EXPECT_EQ(mismatches(road, pointsNear(road, 13)), 0);
+    EXPECT_EQ(mismatches(road, 3), 0);
+
+    RoadSet copy = road;
+    EXPECT_EQ(mismatches(copy, 4), 0);
+    copy.GetHorizon(3)->length += 40;
+    ASSERT_EQ(copy.ApplyHorizon(), 0);
+    EXPECT_EQ(mismatches(copy, 5), 0);
+    EXPECT_EQ(mismatches(road, 5), 0);  // the original keeps its own
+
+    road = copy;
+    EXPECT_EQ(mismatches(road, 6), 0);
+    RoadEntity line;
+    line.set(1, 0, 0, 0, 0, 0, 300, 0);
+    road.InsertHorizon(line);
+    ASSERT_EQ(road.ApplyHorizon(), 0);
+    EXPECT_EQ(mismatches(road, 7), 0);
+
+    road.ClearHorizon();
+    road.InsertHorizonPoint(0, 0, 0);
+    double x = 5, y = 5;
+    EXPECT_FALSE(road.XY2L(1, 1, &x, &y));
+    EXPECT_EQ(x, 5);
+}
+
+TEST(SpatialIndex, ConcurrentQueriesOnAConstRoadAgree)
+{
+    const RoadSet road = windingRoad(33, 60);
+    const auto points = pointsAround(road, 33);
+    std::vector<Foot> expected;
+    for (const auto& [x, y] : points)
+        expected.push_back(plain(road, x, y));
+
+    const RoadSet shared = road;  // no index yet: the threads race to build it
+    std::atomic<int> differing{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&] {
+            for (std::size_t i = 0; i < points.size(); ++i)
+                differing += !(indexed(shared, points[i].first, points[i].second) == expected[i]);
+        });
+    }
+    for (std::thread& t : threads)
+        t.join();
+    EXPECT_EQ(differing, 0);
+}
+
+}  // namespace
