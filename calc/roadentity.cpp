@@ -23,8 +23,10 @@ enum ElementType { StartPoint = 0, Line = 1, Arc = 2, Spiral = 3 };
 
 constexpr double kMinLength = 0.001;  // shorter elements are refused
 constexpr double kMinRadius = 1e-6;   // smaller radii count as infinite
-// The spiral's foot is searched in pieces turning by at most this much.
+// The spiral's foot is searched in pieces turning by at most this much,
+// up to four full turns.
 constexpr double kFootPieceTurn = kPi / 4.0;
+constexpr double kFootMaxPieces = 16.0;
 
 // The sign of a value, values within `zero` of 0 counting as 0.
 int signOf(double r, double zero)
@@ -190,8 +192,8 @@ bool RoadEntity::XY2L(double x, double y, double* pX, double* pY, double* pL, do
         const double wholeTurn = 0.5 * (rou1 + rou2) * std::fabs(length);
         const double pieces = std::ceil(wholeTurn / kFootPieceTurn);
         station = geometry::footStation(
-            curve, l1, l1 + length, pieces >= 1.0 ? static_cast<int>(std::min(pieces, 64.0)) : 1,
-            x - x1, y - y1);
+            curve, l1, l1 + length,
+            pieces >= 1.0 ? static_cast<int>(std::min(pieces, kFootMaxPieces)) : 1, x - x1, y - y1);
         L2XY(station, &footX, &footY, &azimuth);
         inside = true;
         break;

@@ -17,24 +17,28 @@ enum ElementType { Line = 1, Arc = 2, Spiral = 3 };
 // A box is made of pieces of the curve turning by at most this much; the
 // curve lies within its chord's box widened by the piece's sagitta bound.
 constexpr double kPieceTurn = kPi / 4.0;
-constexpr int kMaxPieces = 1024;
+constexpr int kMaxPieces = 64;
 
 // Stored ends this far from the element's own geometry make it loose.
 constexpr double kEndTolerance = 1e-6;      // metres
 constexpr double kAzimuthTolerance = 1e-9;  // radians
-// Slack for rounding when a node is left out: a box this much (plus a
-// relative part) beyond the best foot is still searched.
+// Azimuths beyond this many radians are reduced by an approximate 2π, which
+// turns their direction away from the one their sine and cosine give.
+constexpr double kFarAzimuth = 64.0 * kTwoPi;
+// Slack for rounding when a node is left out: a box this much (plus a part
+// relative to the distances and coordinates) beyond the best foot is still
+// searched, and end normals this near the point count as on either side.
 constexpr double kSlack = 1e-6;
-constexpr double kRelativeSlack = 1e-9;
+constexpr double kRelativeSlack = 1e-8;
 
 // The largest curvature of an element.
 double maxCurvature(const RoadEntity& e)
 {
     switch (e.type) {
     case Arc:
-        return e.radius > 0.0 ? 1.0 / e.radius : 0.0;
+        return e.radius != 0.0 ? 1.0 / std::fabs(e.radius) : 0.0;
     case Spiral:
-        return std::max(e.rou1, e.rou2);
+        return std::max(std::fabs(e.rou1), std::fabs(e.rou2));
     default:
         return 0.0;
     }
@@ -45,9 +49,9 @@ double wholeTurn(const RoadEntity& e)
 {
     switch (e.type) {
     case Arc:
-        return std::fabs(e.length) * maxCurvature(e);
+        return e.radius != 0.0 ? std::fabs(e.length) / std::fabs(e.radius) : 0.0;
     case Spiral:
-        return 0.5 * (e.rou1 + e.rou2) * std::fabs(e.length);
+        return 0.5 * std::fabs((e.rou1 + e.rou2) * e.length);
     default:
         return 0.0;
     }
@@ -100,10 +104,15 @@ SpatialIndex::SpatialIndex(const std::vector<RoadEntity>& elements)
 
         // The box of the curve, piece by piece; the end it reaches must be
         // the stored one, or the tree could not bound the element's feet.
+        // An element turning many times over is no road's: tried for every
+        // point rather than boxed.
         const double curvature = maxCurvature(e);
         const double wanted = std::ceil(curvature * std::fabs(e.length) / kPieceTurn);
-        const int pieces =
-            wanted >= 1.0 ? static_cast<int>(std::min(wanted, double(kMaxPieces))) : 1;
+        if (!(wanted <= kMaxPieces)) {
+            loose_.push_back(ends);
+            continue;
+        }
+        const int pieces = std::max(static_cast<int>(wanted), 1);
         const double pieceTurn = curvature * std::fabs(e.length) / pieces;
         double x = e.x1;
         double y = e.y1;
@@ -125,7 +134,8 @@ SpatialIndex::SpatialIndex(const std::vector<RoadEntity>& elements)
         // The stored end too, which the facing test uses.
         box = {std::min(box.minX, e.x2), std::min(box.minY, e.y2), std::max(box.maxX, e.x2),
                std::max(box.maxY, e.y2)};
-        const bool bounded = pieceTurn <= kHalfPi &&
+        const bool bounded = std::fabs(e.angle1) <= kFarAzimuth &&
+                             std::fabs(e.angle2) <= kFarAzimuth &&
                              std::hypot(x - e.x2, y - e.y2) <= kEndTolerance &&
                              std::fabs(turnBetween(e.angle2, azimuth)) <= kAzimuthTolerance &&
                              std::isfinite(box.minX + box.minY + box.maxX + box.maxY);
@@ -140,14 +150,15 @@ SpatialIndex::SpatialIndex(const std::vector<RoadEntity>& elements)
         return;
 
     // The end tangents' directions, unwrapped along the road so that a run
-    // of elements has one range of them.
+    // of elements has one range of them; taken from the unit tangents the
+    // facing test uses, which a far-off stored azimuth would not reproduce.
     std::vector<Tangents> tangents(ends_.size());
-    double previous = elements[ends_.front().element].angle1;
+    double previous = std::atan2(ends_.front().sin1, ends_.front().cos1);
     for (std::size_t k = 0; k < ends_.size(); ++k) {
-        const RoadEntity& e = elements[ends_[k].element];
-        const double start = previous + turnBetween(previous, e.angle1);
-        const double end = start + turnBetween(e.angle1, e.angle2);
-        tangents[k] = {std::min(start, end), std::max(start, end), ends_[k].wide};
+        const Ends& e = ends_[k];
+        const double start = previous + turnBetween(previous, std::atan2(e.sin1, e.cos1));
+        const double end = start + turnBetween(start, std::atan2(e.sin2, e.cos2));
+        tangents[k] = {std::min(start, end), std::max(start, end), e.wide};
         previous = end;
     }
     nodes_.reserve(2 * ends_.size() - 1);
@@ -216,7 +227,7 @@ bool SpatialIndex::allOnOneSide(const Node& node, double x, double y) const
         along >= -w * node.coneCos ? along * node.coneCos - across * node.coneSin : -w;
     const double most =
         along <= w * node.coneCos ? along * node.coneCos + across * node.coneSin : w;
-    const double slack = kSlack + kRelativeSlack * w;
+    const double slack = kSlack + kRelativeSlack * (w + std::fabs(x) + std::fabs(y));
     return least - r > slack || most + r < -slack;
 }
 
@@ -259,6 +270,7 @@ RoadFoot SpatialIndex::nearestFoot(const std::vector<RoadEntity>& elements, doub
         const double dy = std::max({b.minY - y, 0.0, y - b.maxY});
         return dx * dx + dy * dy;
     };
+    const double scale = std::fabs(x) + std::fabs(y);  // of the rounding in distances
     // Depth first, nearer child first; a balanced tree of int-many leaves
     // needs fewer than 64 entries.
     int stack[64];
@@ -267,7 +279,8 @@ RoadFoot SpatialIndex::nearestFoot(const std::vector<RoadEntity>& elements, doub
     while (depth > 0) {
         const Node& node = nodes_[stack[--depth]];
         if (best.element != 0) {
-            const double reach = std::fabs(best.offset) * (1.0 + kRelativeSlack) + kSlack;
+            const double reach =
+                std::fabs(best.offset) + kSlack + kRelativeSlack * (std::fabs(best.offset) + scale);
             if (squaredDistance(node.box) > reach * reach)
                 continue;
         }

@@ -105,7 +105,9 @@ static_assert(kBinTable.bin[kBins - 1].lastIndex <= kMaxIndex, "the table holds 
 
 inline const SeriesBin& binOf(double xx)
 {
-    return kBinTable.bin[std::min(static_cast<int>(xx * kBinsPerRadian), kBins - 1)];
+    // NaN takes the last bin: the sum is NaN whatever it holds.
+    return kBinTable
+        .bin[xx >= 0.0 && xx < kSeriesLimit ? static_cast<int>(xx * kBinsPerRadian) : kBins - 1];
 }
 
 struct Complex
@@ -151,9 +153,9 @@ constexpr double kWeights[kHalfRule] = {0.4679139345726910, 0.3607615730481386, 
 
 // Largest phase change over one piece of the quadrature.
 constexpr double kPhasePerPiece = 0.5;
-// Bound on the pieces for stations far outside the element; accuracy there
-// is of no interest, finiteness is.
-constexpr int kMaxPieces = 4096;
+// Bound on the pieces, enough for 32 rad of phase; beyond that (stations
+// far outside the element) accuracy is of no interest, finiteness is.
+constexpr int kMaxPieces = 64;
 
 LocalPoint byQuadrature(double rou1, double K, double s)
 {
@@ -189,8 +191,8 @@ LocalPoint clothoidAt(double rou1, double rou2, double length, double s)
     // The start, seen from the inflection point (a transition from a straight starts there).
     const double tau0 = rou1 != 0.0 ? rou1 / (2.0 * K) : 0.0;
     const double tau1 = tau0 + s;
-    const double far = std::fabs(K) * std::max(tau0 * tau0, tau1 * tau1);
     // NaN fails the comparison as well.
+    const double far = std::fabs(K) * (tau0 * tau0 > tau1 * tau1 ? tau0 * tau0 : tau1 * tau1);
     if (!(far < kSeriesLimit) ||
         kRoundoff * binOf(far).growth * std::max(std::fabs(tau0), std::fabs(tau1)) >
             kSeriesRoundoff)

@@ -16,9 +16,15 @@ namespace geometry {
 
 namespace {
 
-constexpr double kStationTolerance = 1e-10;  // metres
+constexpr double kStationTolerance = 1e-10;  // metres, and some ulps of the station
+constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
 constexpr int kMaxSteps = 100;
 constexpr int kExtensionSteps = 20;
+
+bool closeEnough(double a, double b)
+{
+    return std::fabs(a - b) < kStationTolerance + 8.0 * kEpsilon * std::fabs(a);
+}
 
 struct Sample
 {
@@ -52,7 +58,7 @@ Sample rootInBracket(const Curve& curve, Sample lo, Sample hi, double x, double 
         double next = station - at.ahead / at.slope;
         if (!(next > lo.station && next < hi.station))
             next = 0.5 * (lo.station + hi.station);
-        if (std::fabs(next - station) < kStationTolerance || at.ahead == 0.0)
+        if (closeEnough(next, station) || at.ahead == 0.0)
             break;
         station = next;
     }
@@ -71,7 +77,7 @@ double extendedFoot(const Curve& curve, Sample at, double span, double x, double
         if (!std::isfinite(next.square))
             break;
         at = next;
-        if (std::fabs(move) < kStationTolerance)
+        if (closeEnough(at.station, at.station - move))
             break;
     }
     return at.station;

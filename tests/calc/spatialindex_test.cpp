@@ -1,6 +1,7 @@
 // XY2L through the spatial index answers as trying every element does: on
 // random roads and points, after each way a caller changes a road, and
 // from several threads at once.
+#include "plainsearch.h"
 #include "roadbuilder.h"
 
 #include <gtest/gtest.h>
@@ -14,60 +15,6 @@
 namespace {
 
 constexpr double kPi = 3.141592653589793;
-
-struct Foot
-{
-    bool found = false;
-    double x = 0, y = 0, L = 0, azimuth = 0, offset = 0;
-
-    bool operator==(const Foot& o) const
-    {
-        return found == o.found && x == o.x && y == o.y && L == o.L && azimuth == o.azimuth &&
-               offset == o.offset;
-    }
-};
-
-Foot indexed(const RoadSet& road, double x, double y)
-{
-    Foot f;
-    f.found = road.XY2L(x, y, &f.x, &f.y, &f.L, &f.azimuth, &f.offset);
-    return f;
-}
-
-// Every element in turn. Of those facing the point (ahead of the start and
-// behind the end; for one turning by more than half a circle, its foot on
-// it) the nearest foot wins, then the nearer chord middle, then the earlier.
-Foot plain(const RoadSet& road, double x, double y)
-{
-    Foot best;
-    double bestChord = 0;
-    for (int i = 1; i < road.NumberOfHorizon(); ++i) {
-        const RoadEntity& e = *road.GetHorizon(i);
-        const double turn = e.type == 2   ? std::fabs(e.length) / e.radius
-                            : e.type == 3 ? (e.rou1 + e.rou2) / 2 * std::fabs(e.length)
-                                          : 0;
-        const bool wide = turn > kPi;
-        if (e.type < 1 || e.type > 3 ||
-            (!wide && !((x - e.x1) * std::cos(e.angle1) + (y - e.y1) * std::sin(e.angle1) > 0 &&
-                        (x - e.x2) * std::cos(e.angle2) + (y - e.y2) * std::sin(e.angle2) < 0)))
-            continue;
-        Foot f;
-        f.found = true;
-        e.XY2L(x, y, &f.x, &f.y, &f.L, &f.azimuth, &f.offset);
-        const double end = e.l1 + e.length;
-        if (!std::isfinite(f.offset) ||
-            (wide && !(std::min(e.l1, end) <= f.L && f.L <= std::max(e.l1, end))))
-            continue;
-        const double chord =
-            std::pow((e.x1 + e.x2) / 2 - x, 2) + std::pow((e.y1 + e.y2) / 2 - y, 2);
-        if (!best.found || std::fabs(f.offset) < std::fabs(best.offset) ||
-            (std::fabs(f.offset) == std::fabs(best.offset) && chord < bestChord)) {
-            best = f;
-            bestChord = chord;
-        }
-    }
-    return best;
-}
 
 // Points near the road, far from it and beyond its ends.
 std::vector<std::pair<double, double>> pointsAround(const RoadSet& road, unsigned seed)
@@ -107,7 +54,7 @@ int mismatches(const RoadSet& road, const std::vector<std::pair<double, double>>
 {
     int differing = 0;
     for (const auto& [x, y] : points)
-        differing += !(indexed(road, x, y) == plain(road, x, y));
+        differing += !(indexedSearch(road, x, y) == plainSearch(road, x, y));
     return differing;
 }
 
@@ -193,7 +140,7 @@ TEST(SpatialIndex, ConcurrentQueriesOnAConstRoadAgree)
     const auto points = pointsAround(road, 33);
     std::vector<Foot> expected;
     for (const auto& [x, y] : points)
-        expected.push_back(plain(road, x, y));
+        expected.push_back(plainSearch(road, x, y));
 
     const RoadSet shared = road;  // no index yet: the threads race to build it
     std::atomic<int> differing{0};
@@ -201,7 +148,8 @@ TEST(SpatialIndex, ConcurrentQueriesOnAConstRoadAgree)
     for (int t = 0; t < 4; ++t) {
         threads.emplace_back([&] {
             for (std::size_t i = 0; i < points.size(); ++i)
-                differing += !(indexed(shared, points[i].first, points[i].second) == expected[i]);
+                differing +=
+                    !(indexedSearch(shared, points[i].first, points[i].second) == expected[i]);
         });
     }
     for (std::thread& t : threads)
