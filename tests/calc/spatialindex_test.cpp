@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <atomic>
 #include <cmath>
 #include <random>
@@ -16,36 +17,21 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 
-// Points near the road, far from it and beyond its ends.
+// Points beside the road, up to 40 m off, and anywhere within 500 m of it,
+// beyond its ends included.
 std::vector<std::pair<double, double>> pointsAround(const RoadSet& road, unsigned seed)
 {
-    double minX = HUGE_VAL, minY = HUGE_VAL, maxX = -HUGE_VAL, maxY = -HUGE_VAL;
-    for (int i = 0; i < road.NumberOfHorizon(); ++i) {
-        const RoadEntity& e = *road.GetHorizon(i);
-        minX = std::min({minX, e.x1, e.x2});
-        minY = std::min({minY, e.y1, e.y2});
-        maxX = std::max({maxX, e.x1, e.x2});
-        maxY = std::max({maxY, e.y1, e.y2});
-    }
     const RoadEntity& last = *road.GetHorizon(road.NumberOfHorizon() - 1);
     std::mt19937 random(seed);
-    std::uniform_real_distribution<double> unit(0, 1), side(-40, 40);
-    std::vector<std::pair<double, double>> points;
-    for (int i = 0; i < 300; ++i) {
-        double x = 0, y = 0;
-        if (i % 3 == 0) {
-            x = minX - 500 + (maxX - minX + 1000) * unit(random);
-            y = minY - 500 + (maxY - minY + 1000) * unit(random);
-        } else {
-            road.L2XY(road.GetHorizon(1)->l1 + (last.l1 + last.length - road.GetHorizon(1)->l1) *
-                                                   (1.2 * unit(random) - 0.1),
-                      side(random), &x, &y);
-            if (i % 3 == 2) {  // beyond the ends as well
-                x = last.x2 + side(random);
-                y = last.y2 + side(random);
-            }
+    std::uniform_real_distribution<double> station(road.GetHorizon(1)->l1, last.l1 + last.length),
+        side(-40, 40), far(-2000, 2000);
+    std::vector<std::pair<double, double>> points(300);
+    for (auto& [x, y] : points) {
+        road.L2XY(station(random), side(random), &x, &y);
+        if (random() % 2) {
+            x += far(random);
+            y += far(random);
         }
-        points.emplace_back(x, y);
     }
     return points;
 }
@@ -56,6 +42,20 @@ int mismatches(const RoadSet& road, const std::vector<std::pair<double, double>>
     for (const auto& [x, y] : points)
         differing += !(indexedSearch(road, x, y) == plainSearch(road, x, y));
     return differing;
+}
+
+// Straights at (x, y) on azimuth a, each keeping its own start.
+RoadSet straights(std::initializer_list<std::array<double, 4>> lines)
+{
+    RoadSet road;
+    road.InsertHorizonPoint(0, 0, 0);
+    for (const auto& [x, y, a, length] : lines) {
+        RoadEntity e;
+        e.set(1, x, y, a, 0, 0, length, 3);
+        road.InsertHorizon(e);
+    }
+    road.ApplyHorizon();
+    return road;
 }
 
 int mismatches(const RoadSet& road, unsigned seed)
@@ -90,6 +90,12 @@ TEST(SpatialIndex, AnswersAsTryingEveryElementOnRandomRoads)
                               .line(40)
                               .build();
     EXPECT_EQ(mismatches(loops, 7), 0);
+
+    // The point lies inside the box of a long diagonal straight, 35 m from
+    // it; the straight 20 m away must be searched all the same.
+    const RoadSet diagonal = straights({{0, 0, kPi / 4, 400}, {100, 80, 0, 100}});
+    EXPECT_EQ(mismatches(diagonal, {{150, 100}}), 0);
+    EXPECT_NEAR(std::fabs(indexedSearch(diagonal, 150, 100).offset), 20, 1e-9);
 }
 
 TEST(SpatialIndex, FollowsEveryChangeToTheRoad)
@@ -104,6 +110,14 @@ TEST(SpatialIndex, FollowsEveryChangeToTheRoad)
     road.GetHorizon(9)->angle1 += 0.5;
     EXPECT_EQ(mismatches(road, pointsNear(road, 9)), 0);
     EXPECT_EQ(mismatches(road, 2), 0);
+
+    // A stored end azimuth turned away: the straight faces points whose
+    // foot lies beyond its end, 40 m off, farther out than its box.
+    RoadSet turned = straights({{0, 0, 0, 100}, {100, 95, 0, 150}});
+    EXPECT_EQ(mismatches(turned, {{150, 40}}), 0);
+    turned.GetHorizon(1)->angle2 -= 1;
+    EXPECT_EQ(mismatches(turned, {{150, 40}}), 0);
+    EXPECT_NEAR(std::fabs(indexedSearch(turned, 150, 40).offset), 40, 1e-9);
 
     // Queried between the change and the new chain, and after it.
     road.GetHorizon(12)->length *= 1.5;
