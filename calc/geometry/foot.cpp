@@ -2,10 +2,11 @@
 //   ahead(s) = (q − p(s))·t(s),
 // how far the point q lies ahead of the curve point p along its tangent t.
 // It vanishes where q is on the normal, and falls through zero where the
-// distance from q to the curve is least: ahead′(s) = −1 + κ·(q − p)·n, with n
-// the normal to the left, negative unless q lies beyond the centre of
-// curvature. Between two stations where it changes sign, Newton's steps are
-// kept inside the bracket, bisecting where a step would leave it.
+// distance from q to the curve is least: ahead′(s) = −1 + κ·(q − p)·n, κ
+// being the rate of the azimuth and n the normal on the side a growing
+// azimuth turns to; negative unless q lies beyond the centre of curvature.
+// Between two stations where it changes sign, Newton's steps are kept
+// inside the bracket, bisecting where a step would leave it.
 #include "foot.h"
 
 #include <algorithm>
