@@ -223,8 +223,10 @@ public:
 
     // Station and offset <-> plane coordinates over the whole road. XY2L
     // takes, of the elements that face the point (it lies ahead of their
-    // start and behind their end), the one whose foot is nearest; concurrent
-    // calls on a road that nobody changes meanwhile are safe.
+    // start and behind their end), the one whose foot is nearest. Concurrent
+    // calls are safe on a road that nobody changes meanwhile; a call of the
+    // non-const GetHorizon counts as a change, so let worker threads query
+    // a copy of a road the GUI keeps using.
     bool L2XY(double L, double offset, double* pX, double* pY, double* pAngle = nullptr) const;
     int L2XY(const RoadIter& it, double offset, double* pX, double* pY,
              double* pAngle = nullptr) const;
