@@ -5,6 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <random>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -41,21 +44,41 @@ void BM_SpiralPointLoopRamp(benchmark::State& state)
 }
 BENCHMARK(BM_SpiralPointLoopRamp);
 
+// Points 7.5 m beside a road of 100 m curve groups (four elements each),
+// at random stations; the argument is the number of elements.
 void BM_RoadXY2L(benchmark::State& state)
 {
-    const RoadSet road = mixedRoad(500, 50000.0);  // 2,000 elements
-    const RoadEntity& last = *road.GetHorizon(road.NumberOfHorizon() - 1);
-    const double end = last.l1 + last.length;
-    double station = 0.0;
+    const int groups = static_cast<int>(state.range(0)) / 4;
+    const RoadSet road = mixedRoad(groups, 100.0 * groups);
+    std::mt19937 random(1);
+    std::uniform_real_distribution<double> station(0.0, 100.0 * groups);
+    std::vector<std::pair<double, double>> points(4096);
+    for (auto& [px, py] : points)
+        road.L2XY(station(random), random() % 2 ? 7.5 : -7.5, &px, &py);
+    std::size_t i = 0;
     for (auto _ : state) {
-        double px = 0, py = 0;
-        road.L2XY(station, 7.5, &px, &py);
+        const auto& [px, py] = points[i++ % points.size()];
         double x = 0, y = 0, L = 0, a = 0, offset = 0;
         benchmark::DoNotOptimize(road.XY2L(px, py, &x, &y, &L, &a, &offset));
-        station = std::fmod(station + 97.3, end);
     }
 }
-BENCHMARK(BM_RoadXY2L)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RoadXY2L)->Arg(200)->Arg(2000)->Arg(20000)->Unit(benchmark::kMicrosecond);
+
+// The first XY2L after an element was handed out for change: the spatial
+// index is built again.
+void BM_RoadXY2LAfterChange(benchmark::State& state)
+{
+    const int groups = static_cast<int>(state.range(0)) / 4;
+    RoadSet road = mixedRoad(groups, 100.0 * groups);
+    double px = 0, py = 0;
+    road.L2XY(50.0 * groups, 7.5, &px, &py);
+    for (auto _ : state) {
+        road.GetHorizon(1);
+        double x = 0, y = 0;
+        benchmark::DoNotOptimize(road.XY2L(px, py, &x, &y));
+    }
+}
+BENCHMARK(BM_RoadXY2LAfterChange)->Arg(2000)->Arg(20000)->Unit(benchmark::kMicrosecond);
 
 void BM_StakeWalk100km(benchmark::State& state)
 {

@@ -26,7 +26,7 @@ void RoadSet::InsertHorizonPoint(double x, double y, double L)
     e.x1 = e.x2 = x;
     e.y1 = e.y2 = y;
     e.l1 = L;
-    horizon.push_back(e);
+    InsertHorizon(e);
 }
 
 void RoadSet::InsertHorizonLine(double angle, double length)
@@ -34,14 +34,14 @@ void RoadSet::InsertHorizonLine(double angle, double length)
     RoadEntity e = element(1);
     e.angle1 = e.angle2 = angle;
     e.length = length;
-    horizon.push_back(e);
+    InsertHorizon(e);
 }
 
 void RoadSet::InsertHorizonLine(double length)
 {
     RoadEntity e = element(1);
     e.length = length;
-    horizon.push_back(e);
+    InsertHorizon(e);
 }
 
 void RoadSet::InsertHorizonArc(double R, double length)
@@ -51,14 +51,14 @@ void RoadSet::InsertHorizonArc(double R, double length)
     e.radius = std::fabs(R);
     e.rou1 = e.rou2 = e.radius > 0.0 ? 1.0 / e.radius : 0.0;
     e.length = length;
-    horizon.push_back(e);
+    InsertHorizon(e);
 }
 
 void RoadSet::InsertHorizonSpiral(double length)
 {
     RoadEntity e = element(3);
     e.length = length;
-    horizon.push_back(e);
+    InsertHorizon(e);
 }
 
 int RoadSet::ApplyHorizon()
@@ -71,6 +71,7 @@ int RoadSet::ApplyHorizon_v2()
     if (horizon.size() < 2)
         return 1;
     modified = true;
+    horizonIndex.drop();
 
     double X = horizon[1].x1;
     double Y = horizon[1].y1;

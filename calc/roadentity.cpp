@@ -5,6 +5,7 @@
 #include "geometry/arc.h"
 #include "geometry/clothoid.h"
 #include "geometry/constants.h"
+#include "geometry/foot.h"
 #include "geometry/line.h"
 #include "trazellog.h"
 
@@ -20,10 +21,12 @@ namespace {
 
 enum ElementType { StartPoint = 0, Line = 1, Arc = 2, Spiral = 3 };
 
-constexpr double kMinLength = 0.001;   // shorter elements are refused
-constexpr double kMinRadius = 1e-6;    // smaller radii count as infinite
-constexpr double kSecantStop = 0.001;  // station change that ends the spiral search
-constexpr int kSecantMaxSteps = 100;
+constexpr double kMinLength = 0.001;  // shorter elements are refused
+constexpr double kMinRadius = 1e-6;   // smaller radii count as infinite
+// The spiral's foot is searched in pieces turning by at most this much,
+// up to four full turns.
+constexpr double kFootPieceTurn = kPi / 4.0;
+constexpr double kFootMaxPieces = 16.0;
 
 // The sign of a value, values within `zero` of 0 counting as 0.
 int signOf(double r, double zero)
@@ -100,31 +103,42 @@ int RoadEntity::set(int type_, double x1_, double y1_, double angle1_, double R1
     return 0;
 }
 
-void RoadEntity::L2XY(double L, double* pX, double* pY, double* pAngle) const
+namespace {
+
+// The point at distance s from the start of the element, in its own frame,
+// turned to the side the element turns to.
+geometry::LocalPoint localPoint(const RoadEntity& e, double s)
 {
-    const double s = L - l1;
-    geometry::LocalPoint p{0.0, 0.0, 0.0};
-    switch (type) {
+    geometry::LocalPoint p;
+    switch (e.type) {
     case Line:
         p = geometry::lineAt(s);
         break;
     case Arc:
-        p = geometry::arcAt(radius, s);
+        p = geometry::arcAt(e.radius, s);
         break;
     case Spiral:
-        p = geometry::clothoidAt(rou1, rou2, length, s);
+        p = geometry::clothoidAt(e.rou1, e.rou2, e.length, s);
         break;
     default:
         break;  // the start point is its own point at every station
     }
-    if (pz == 0) {
+    if (e.pz == 0) {
         p.v = -p.v;
         p.turn = -p.turn;
+        p.frame = -p.frame;
     }
+    return p;
+}
 
+}  // namespace
+
+void RoadEntity::L2XY(double L, double* pX, double* pY, double* pAngle) const
+{
+    const geometry::LocalPoint p = localPoint(*this, L - l1);
     if (pAngle)
         *pAngle = wrapAzimuth(angle1 + p.turn);
-    const geometry::WorldPoint w = geometry::toWorld(x1, y1, angle1, p.u, p.v);
+    const geometry::WorldPoint w = geometry::toWorld(x1, y1, angle1 + p.frame, p.u, p.v);
     *pX = w.x;
     *pY = w.y;
 }
@@ -166,43 +180,24 @@ bool RoadEntity::XY2L(double x, double y, double* pX, double* pY, double* pL, do
         break;
     }
     case Spiral: {
-        // Secant search, in the element's own frame, for the station whose
-        // normal passes through the point.
-        RoadEntity local = *this;
-        local.x1 = local.y1 = local.angle1 = 0.0;
-        const double c = std::cos(-angle1);
-        const double s = std::sin(-angle1);
-        const double qx = (x - x1) * c - (y - y1) * s;
-        const double qy = (x - x1) * s + (y - y1) * c;
-        const auto normalMiss = [&local, qx, qy](double L) {
-            double px = 0.0;
-            double py = 0.0;
-            double a = 0.0;
-            local.L2XY(L, &px, &py, &a);
-            return std::tan(a) * (qy - py) + (qx - px);
+        // The station whose normal passes through the point, sought with
+        // the dot product with the tangent, which stays smooth where a
+        // loop ramp turns through a right angle; relative to the start, so
+        // that the search sees no rounding of large coordinates.
+        const double turn = pz == 1 ? 1.0 : -1.0;
+        const double K = length != 0.0 ? (rou2 - rou1) / (2.0 * length) : 0.0;
+        const geometry::Curve curve = [this, turn, K](double L) {
+            const double s = L - l1;
+            const geometry::LocalPoint p = localPoint(*this, s);
+            const geometry::WorldPoint w = geometry::toWorld(0.0, 0.0, angle1 + p.frame, p.u, p.v);
+            return geometry::CurvePoint{w.x, w.y, angle1 + p.turn, turn * (rou1 + 2.0 * K * s)};
         };
-        const double endX = (x2 - x1) * c - (y2 - y1) * s;
-        const double endY = (x2 - x1) * s + (y2 - y1) * c;
-
-        double La = l1;
-        double Lb = l1 + length;
-        double fa = qx;  // the start: origin, azimuth 0
-        double fb = std::tan(angle2 - angle1) * (qy - endY) + (qx - endX);
-        if (std::fabs(Lb - La) > kSecantStop) {
-            for (int step = 0; step < kSecantMaxSteps; ++step) {
-                const double Lnew = Lb - fb * (Lb - La) / (fb - fa);
-                if (!std::isfinite(Lnew))
-                    break;  // flat secant: keep the best station so far
-                La = Lb;
-                Lb = Lnew;
-                if (std::fabs(Lb - La) < kSecantStop)
-                    break;
-                fa = fb;
-                fb = normalMiss(Lb);
-            }
-        }
-        L2XY(Lb, &footX, &footY, &azimuth);
-        station = Lb;
+        const double wholeTurn = 0.5 * (rou1 + rou2) * std::fabs(length);
+        const double pieces = std::ceil(wholeTurn / kFootPieceTurn);
+        station = geometry::footStation(
+            curve, l1, l1 + length,
+            pieces >= 1.0 ? static_cast<int>(std::min(pieces, kFootMaxPieces)) : 1, x - x1, y - y1);
+        L2XY(station, &footX, &footY, &azimuth);
         inside = true;
         break;
     }

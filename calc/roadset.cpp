@@ -19,6 +19,10 @@ auto* at(List& list, int i)
 
 RoadSet::RoadSet() : modified(false), useCross(true) {}
 
+RoadSet::RoadSet(const RoadSet&) = default;
+
+RoadSet& RoadSet::operator=(const RoadSet&) = default;
+
 RoadSet::~RoadSet() = default;
 
 void RoadSet::Dump() const
@@ -60,6 +64,7 @@ int RoadSet::NumberOfSections() const
 
 RoadEntity* RoadSet::GetHorizon(int i)
 {
+    horizonIndex.drop();
     return at(horizon, i);
 }
 
@@ -110,6 +115,7 @@ const RoadSection* RoadSet::GetSection(int i) const
 
 void RoadSet::InsertHorizon(const RoadEntity& e)
 {
+    horizonIndex.drop();
     horizon.push_back(e);
 }
 
@@ -165,6 +171,7 @@ void RoadSet::ClearFilePath()
 
 void RoadSet::ClearHorizon()
 {
+    horizonIndex.drop();
     horizon.clear();
 }
 

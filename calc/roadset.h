@@ -11,6 +11,9 @@
 #ifndef TRAZEL_ROADSET_H
 #define TRAZEL_ROADSET_H
 
+#include <atomic>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -180,6 +183,8 @@ public:
     double current() const { return station; }
 };
 
+class SpatialIndex;
+
 class TRAZEL_EXPORT RoadSet
 {
 public:
@@ -190,12 +195,15 @@ public:
     static Version Ver;        // how that file compares, decided by the GUI
 
     RoadSet();
-    RoadSet(const RoadSet&) = default;
-    RoadSet& operator=(const RoadSet&) = default;
+    RoadSet(const RoadSet&);
+    RoadSet& operator=(const RoadSet&);
     virtual ~RoadSet();
     virtual void Dump() const;
 
-    // Counts and access; an index outside [0, count) gives nullptr.
+    // Counts and access; an index outside [0, count) gives nullptr. The
+    // non-const GetHorizon lets the caller change the element, so XY2L
+    // rebuilds its spatial index from the elements as they then are; write
+    // through that pointer before the next XY2L, not after it.
     int NumberOfHorizon() const;
     int NumberOfCross() const;
     int NumberOfVertical() const;
@@ -246,7 +254,12 @@ public:
     int ApplyHorizon();
     int ApplyHorizon_v2();
 
-    // Station and offset <-> plane coordinates over the whole road.
+    // Station and offset <-> plane coordinates over the whole road. XY2L
+    // takes, of the elements that face the point (it lies ahead of their
+    // start and behind their end), the one whose foot is nearest. Concurrent
+    // calls are safe on a road that nobody changes meanwhile; a call of the
+    // non-const GetHorizon counts as a change, so let worker threads query
+    // a copy of a road the GUI keeps using.
     bool L2XY(double L, double offset, double* pX, double* pY, double* pAngle = nullptr) const;
     int L2XY(const RoadIter& it, double offset, double* pX, double* pY,
              double* pAngle = nullptr) const;
@@ -312,6 +325,33 @@ protected:
     bool modified;
     std::string filePath;
     bool useCross;
+
+private:
+    // The spatial index of the elements behind XY2L, built by the first
+    // XY2L after the elements may have changed (one thread builds, others
+    // wait). A copy starts without one.
+    class IndexCache
+    {
+    public:
+        IndexCache();
+        IndexCache(const IndexCache&);
+        IndexCache& operator=(const IndexCache&);
+        ~IndexCache();
+
+        // For whatever changes the elements.
+        void drop();
+        const SpatialIndex& of(const std::vector<RoadEntity>& elements) const;
+
+    private:
+        mutable std::mutex mutex_;
+        mutable std::atomic<const SpatialIndex*> built_;
+        mutable std::unique_ptr<SpatialIndex> owned_;
+        // Indexes replaced while other threads may still read them; freed
+        // by drop(), which no query runs beside.
+        mutable std::vector<std::unique_ptr<SpatialIndex>> retired_;
+    };
+
+    IndexCache horizonIndex;
 };
 
 #endif  // TRAZEL_ROADSET_H

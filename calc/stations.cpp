@@ -2,13 +2,12 @@
 #include "roadset.h"
 
 #include "geometry/constants.h"
+#include "spatialindex.h"
 #include "trazellog.h"
 
 #include <cmath>
 
 using geometry::kHalfPi;
-using geometry::kPi;
-using geometry::wrapAzimuth;
 
 namespace {
 
@@ -101,26 +100,16 @@ int RoadSet::L2XY(const RoadIter& it, double offset, double* pX, double* pY, dou
 bool RoadSet::XY2L(double x, double y, double* pX, double* pY, double* pL, double* pAngle,
                    double* pOffset) const
 {
-    // Candidates: elements with the point ahead of their start and behind
-    // their end; of these the one whose chord middle is nearest wins.
-    const RoadEntity* best = nullptr;
-    double bestDistance = 0.0;
-    for (const RoadEntity& e : horizon) {
-        const double fromStart = wrapAzimuth(std::atan2(y - e.y1, x - e.x1) - e.angle1);
-        const double fromEnd = wrapAzimuth(std::atan2(y - e.y2, x - e.x2) - e.angle2);
-        if (!(std::fabs(fromStart - kPi) > kHalfPi && std::fabs(fromEnd - kPi) < kHalfPi))
-            continue;
-        const double mx = (e.x1 + e.x2) / 2.0 - x;
-        const double my = (e.y1 + e.y2) / 2.0 - y;
-        const double distance = mx * mx + my * my;
-        if (!best || distance < bestDistance) {
-            best = &e;
-            bestDistance = distance;
-        }
-    }
-    if (!best)
+    const RoadFoot foot = horizonIndex.of(horizon).nearestFoot(horizon, x, y);
+    if (foot.element == 0)
         return false;
-    double azimuth = 0.0;
-    best->XY2L(x, y, pX, pY, pL, pAngle ? pAngle : &azimuth, pOffset);
+    *pX = foot.x;
+    *pY = foot.y;
+    if (pL)
+        *pL = foot.station;
+    if (pAngle)
+        *pAngle = foot.azimuth;
+    if (pOffset)
+        *pOffset = foot.offset;
     return true;
 }

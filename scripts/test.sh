@@ -2,7 +2,7 @@
 # Installs the dependencies, builds everything and runs every test: once in
 # an optimised build that treats warnings as errors, once under
 # AddressSanitizer and UndefinedBehaviorSanitizer; then fuzzes the file
-# readers for a minute.
+# readers and the geometry, half a minute each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,15 +25,17 @@ cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
-# The file readers under libFuzzer (clang, ASan + UBSan), 30 s each, on a
+# The file readers and the geometry under libFuzzer (clang, ASan + UBSan), 30 s each, on a
 # scratch copy of the seed corpus so that the repository's stays as it is.
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVANTOREL_FUZZ=ON -DVANTOREL_SANITIZE=ON -DVANTOREL_BENCHMARKS=OFF
-cmake --build build-fuzz -j "$jobs" --target load_fuzzer loadcross_fuzzer landxml_fuzzer
+cmake --build build-fuzz -j "$jobs" --target load_fuzzer loadcross_fuzzer landxml_fuzzer geometry_fuzzer
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-for fuzzer in load loadcross landxml; do
+for fuzzer in load loadcross landxml geometry; do
   cp -r "tests/fuzz/corpus/$fuzzer" "$corpus/$fuzzer"
+  dict=()
+  [ -f "tests/fuzz/$fuzzer.dict" ] && dict=(-dict="tests/fuzz/$fuzzer.dict")
   "build-fuzz/bin/${fuzzer}_fuzzer" -max_total_time=30 -timeout=10 -rss_limit_mb=2048 \
-    -dict="tests/fuzz/$fuzzer.dict" -artifact_prefix=build-fuzz/ "$corpus/$fuzzer"
+    "${dict[@]}" -artifact_prefix=build-fuzz/ "$corpus/$fuzzer"
 done

@@ -5,12 +5,14 @@ namespace geometry {
 
 // A point of an element in the element's own frame: u along the start
 // tangent, v to the right of it, and the turn of the tangent since the start
-// (positive to the right).
+// (positive to the right). A curve may give u and v in a frame turned by
+// `frame` from the start tangent, to save a rotation of its own.
 struct LocalPoint
 {
-    double u;
-    double v;
-    double turn;
+    double u = 0.0;
+    double v = 0.0;
+    double turn = 0.0;
+    double frame = 0.0;
 };
 
 // The world coordinates of a local point of an element that starts at

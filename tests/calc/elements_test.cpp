@@ -85,6 +85,28 @@ TEST(ArcProjection, StationRunsOnAcrossTheArcStart)
     }
 }
 
+TEST(SpiralProjection, PointsBesideSpiralsAndLoopRampsComeBackToTheirStationAndOffset)
+{
+    // Start and end radius, length: an ordinary transition, an exit, loop
+    // ramps of 2.5 rad both ways and one turning a full circle.
+    const double cases[][3] = {{0, 250, 80},  {300, 0, 100}, {0, 30, 150},
+                               {0, -30, 150}, {40, 20, 120}, {0, 20, 251}};
+    for (const auto& [R1, R2, length] : cases) {
+        const RoadEntity spiral = element(3, R1, R2, length, 3e6, 5e5, 0.4);
+        for (double s = 0.5; s < length; s += 3.7) {
+            for (const double offset : {-8.0, -2.0, 3.0, 8.0}) {
+                double px = 0, py = 0, a = 0, x = 0, y = 0, L = 0, backOffset = 0;
+                spiral.L2XY(spiral.l1 + s, &px, &py, &a);
+                px -= offset * std::sin(a);
+                py += offset * std::cos(a);
+                spiral.XY2L(px, py, &x, &y, &L, &a, &backOffset);
+                ASSERT_NEAR(L, spiral.l1 + s, 1e-8) << R1 << " " << R2 << " offset " << offset;
+                ASSERT_NEAR(backOffset, offset, 1e-8) << R1 << " " << R2 << " station " << s;
+            }
+        }
+    }
+}
+
 TEST(SpiralProjection, DegenerateInputGivesNoNaN)
 {
     const auto finite = [](const RoadEntity& e, double px, double py) {

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <initializer_list>
+#include <random>
 
 class RoadBuilder
 {
@@ -76,6 +78,29 @@ inline RoadSet roadWithMiddleLine(double middle)
     }
     road.ApplyHorizon();
     return road;
+}
+
+// A mountain road of `groups` straights each followed by a tight curve,
+// radius 25-120 m either way: a plain arc turning up to 1.3π (hairpins and
+// loops), a spiral-arc-spiral curve, or two arcs joined by a spiral.
+inline RoadSet windingRoad(unsigned seed, int groups)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> unit(0, 1);
+    RoadBuilder builder(3000 + 1000 * unit(random), 5000, 6 * unit(random), 1000);
+    for (int g = 0; g < groups; ++g) {
+        builder.line(20 + 130 * unit(random));
+        const double R = (25 + 95 * unit(random)) * (unit(random) < 0.5 ? -1 : 1);
+        const double kind = unit(random);
+        if (kind < 0.4)
+            builder.arc(R, std::fabs(R) * 1.3 * std::acos(-1) * unit(random) + 5);
+        else if (kind < 0.7)
+            builder.curve(R, 20 + 40 * unit(random), 10 + 60 * unit(random),
+                          20 + 40 * unit(random));
+        else
+            builder.arc(R, 30).spiral(R, 1.6 * R, 25 + 30 * unit(random)).arc(1.6 * R, 40);
+    }
+    return builder.build();
 }
 
 struct GradePoint

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -77,30 +78,63 @@ TEST(StakeToPoint, BoundaryIsTheMiddleOfTheTouchingEndsAndRoadEndsAreStored)
     EXPECT_EQ(a, last.angle2);
 }
 
-// Points beside lines, arcs and spirals both ways come back to their station
-// and offset; spirals are searched to a millimetre of station.
-TEST(StationsRoundTrip, PointsBesideAMixedRoadComeBackToTheirStationAndOffset)
+TEST(PointToStation, OnAHairpinTheLegNearestThePointWins)
 {
-    const RoadSet road = RoadBuilder(3000, 5000, 0.3, 2000)
-                             .line(150)
-                             .curve(250, 60, 120, 60)
-                             .line(200)
-                             .spiral(0, -400, 80)
-                             .arc(-400, 90)
-                             .spiral(-400, -1200, 50)
-                             .line(120)
-                             .build();
-    std::mt19937 random(11);
-    std::uniform_real_distribution<double> station(2000.5, 2929.5), side(-15, 15);
-    for (int i = 0; i < 500; ++i) {
-        const double L = station(random), o = side(random);
-        double px = 0, py = 0, a = 0, x = 0, y = 0, backL = 0, backA = 0, backOffset = 0;
-        ASSERT_TRUE(road.L2XY(L, o, &px, &py, &a));
-        ASSERT_TRUE(road.XY2L(px, py, &x, &y, &backL, &backA, &backOffset)) << L;
-        EXPECT_NEAR(backL, L, 2e-3) << "offset " << o;
-        EXPECT_NEAR(backOffset, o, 2e-3) << "station " << L;
-        EXPECT_NEAR(std::remainder(backA - a, 2 * std::acos(-1)), 0, 2e-5) << "station " << L;
+    // 400 m north, a left half circle of radius 30, 100 m back south: the
+    // return leg's chord middle lies nearer, its foot 63 m away.
+    const RoadSet road =
+        RoadBuilder(0, 0, 0, 0).line(400).arc(-30, 30 * std::acos(-1)).line(100).build();
+    double x = 0, y = 0, L = 0, a = 0, offset = 0;
+    ASSERT_TRUE(road.XY2L(350, 3, &x, &y, &L, &a, &offset));
+    EXPECT_NEAR(L, 350, 1e-9);
+    EXPECT_NEAR(offset, 3, 1e-9);
+    ASSERT_TRUE(road.XY2L(350, -63, &x, &y, &L, &a, &offset));
+    EXPECT_NEAR(L, 400 + 30 * std::acos(-1) + 50, 1e-9);
+    EXPECT_NEAR(offset, 3, 1e-9);
+}
+
+// A point set off a station of a winding road comes back to that station
+// and offset wherever it lies nearer its own leg than half the distance to
+// any other leg.
+TEST(StationsRoundTrip, PointsBesideWindingRoadsComeBackToTheirStationAndOffset)
+{
+    int checked = 0;
+    for (unsigned seed = 1; seed <= 8; ++seed) {
+        const RoadSet road = windingRoad(seed, 12);
+        const RoadEntity& last = *road.GetHorizon(road.NumberOfHorizon() - 1);
+        const double end = last.l1 + last.length;
+        struct Sample
+        {
+            double L, x, y;
+        };
+        std::vector<Sample> centreLine;
+        for (double L = 1000; L < end; L += 0.5) {
+            Sample c{L, 0, 0};
+            road.L2XY(L, 0, &c.x, &c.y);
+            centreLine.push_back(c);
+        }
+        std::mt19937 random(seed);
+        std::uniform_real_distribution<double> station(1000.5, end - 0.5), side(-15, 15);
+        for (int i = 0; i < 120; ++i) {
+            const double L = station(random), o = side(random);
+            double cx = 0, cy = 0, px = 0, py = 0, a = 0;
+            road.L2XY(L, 0, &cx, &cy, &a);
+            road.L2XY(L, o, &px, &py);
+            double otherLegs = HUGE_VAL;
+            for (const Sample& c : centreLine)
+                if (std::fabs(c.L - L) > 4 * std::fabs(o) + 1)
+                    otherLegs = std::min(otherLegs, std::hypot(c.x - cx, c.y - cy));
+            if (std::fabs(o) >= otherLegs / 2)
+                continue;
+            double x = 0, y = 0, backL = 0, backA = 0, backOffset = 0;
+            ASSERT_TRUE(road.XY2L(px, py, &x, &y, &backL, &backA, &backOffset)) << L;
+            EXPECT_NEAR(backL, L, 1e-3) << "road " << seed << " offset " << o;
+            EXPECT_NEAR(backOffset, o, 1e-3) << "road " << seed << " station " << L;
+            EXPECT_NEAR(std::remainder(backA - a, 2 * std::acos(-1)), 0, 1e-6) << L;
+            ++checked;
+        }
     }
+    EXPECT_GT(checked, 800);
 }
 
 }  // namespace
