@@ -106,15 +106,19 @@ std::vector<StationLabels::Range> StationLabels::rangesIn(const QRectF& local) c
 
 std::vector<StationLabels::Tick> StationLabels::ticks(const std::vector<Range>& ranges,
                                                       const QTransform& transform,
-                                                      const QRectF& seen, double step) const
+                                                      const QRectF& seen, double step,
+                                                      bool atElementEnds) const
 {
     std::vector<Tick> found;
     for (const Range& range : ranges) {
         const RoadEntity& e = range.piece->element;
         const double tolerance = 1e-6 * std::max(1.0, std::fabs(e.l1 + e.length));
         for (const double station : axisticks::ticks(range.from, range.to, step)) {
-            // Element ends carry their own, more precise label.
-            if (station - e.l1 < tolerance || e.l1 + e.length - station < tolerance)
+            // The end of one element is the start of the next and counted
+            // there; marked element ends carry their own, more precise label.
+            const bool atStart = station - e.l1 < tolerance;
+            const bool atEnd = e.l1 + e.length - station < tolerance;
+            if (atEnd || (atStart && !atElementEnds))
                 continue;
             double x = 0.0, y = 0.0, azimuth = 0.0;
             e.L2XY(station, &x, &y, &azimuth);
@@ -126,7 +130,7 @@ std::vector<StationLabels::Tick> StationLabels::ticks(const std::vector<Range>& 
     return found;
 }
 
-void StationLabels::paintJoints(ScreenLabels& labels, const QTransform& transform) const
+bool StationLabels::paintJoints(ScreenLabels& labels, const QTransform& transform) const
 {
     QPainter* painter = labels.painter();
     const QRectF& seen = labels.placer().bounds();
@@ -135,7 +139,7 @@ void StationLabels::paintJoints(ScreenLabels& labels, const QTransform& transfor
         if (seen.contains(transform.map(joints_[i].at)))
             inSight.push_back(i);
     if (inSight.size() > static_cast<std::size_t>(kMaxJoints))
-        return;
+        return false;
     // The road's start and end are labelled before the joints between.
     if (inSight.size() > 1 && inSight.back() == joints_.size() - 1)
         std::rotate(inSight.begin() + 1, inSight.end() - 1, inSight.end());
@@ -157,6 +161,7 @@ void StationLabels::paintJoints(ScreenLabels& labels, const QTransform& transfor
                      ScreenLabels::BelowLeft},
                     kJointColour, kMarkerRadius + ScreenLabels::kGap);
     }
+    return true;
 }
 
 void StationLabels::paint(ScreenLabels& labels, const QTransform& transform) const
@@ -167,7 +172,7 @@ void StationLabels::paint(ScreenLabels& labels, const QTransform& transform) con
     if (!invertible || !(scale > 0.0))
         return;
     const QRectF& seen = labels.placer().bounds();
-    paintJoints(labels, transform);
+    const bool jointsMarked = paintJoints(labels, transform);
 
     const std::vector<Range> ranges = rangesIn(toLocal.mapRect(seen));
     double inSight = 0.0;
@@ -176,7 +181,7 @@ void StationLabels::paint(ScreenLabels& labels, const QTransform& transform) con
     double step = std::max(1.0, axisticks::niceStep(kTickPixels / scale));
     while (inSight / step > kMaxTicks)
         step = axisticks::nextStep(step);
-    const std::vector<Tick> found = ticks(ranges, transform, seen, step);
+    const std::vector<Tick> found = ticks(ranges, transform, seen, step, !jointsMarked);
 
     QPainter* painter = labels.painter();
     painter->setPen(QPen(kTickColour, 1.0));

@@ -57,11 +57,13 @@ private:
         double station;
     };
 
-    void paintJoints(ScreenLabels& labels, const QTransform& transform) const;
+    // Marks the element ends in sight, unless there are too many; whether
+    // it did.
+    bool paintJoints(ScreenLabels& labels, const QTransform& transform) const;
     // The stretches of road whose chunks reach into the local rectangle.
     std::vector<Range> rangesIn(const QRectF& local) const;
     std::vector<Tick> ticks(const std::vector<Range>& ranges, const QTransform& transform,
-                            const QRectF& seen, double step) const;
+                            const QRectF& seen, double step, bool atElementEnds) const;
 
     std::vector<Joint> joints_;
     std::vector<Piece> pieces_;
