@@ -251,7 +251,11 @@ void SpatialIndex::consider(const std::vector<RoadEntity>& elements, const Ends&
     }
     const double mx = 0.5 * (element.x1 + element.x2) - x;
     const double my = 0.5 * (element.y1 + element.y2) - y;
-    foot.chordDistance = mx * mx + my * my;
+    // A stored end that is not a number puts the chord middle nowhere: the
+    // farthest, or the order the elements were tried in would decide.
+    const double chordDistance = mx * mx + my * my;
+    foot.chordDistance =
+        std::isnan(chordDistance) ? std::numeric_limits<double>::infinity() : chordDistance;
     if (best.element == 0 || better(foot, best))
         best = foot;
 }
