@@ -1,0 +1,98 @@
+// The as-built check of a million surveyed points along a 100 km road of
+// 2,000 elements with its profile and templates: reading the survey,
+// checking it, writing the report.
+#include "asbuilt.h"
+#include "roads.h"
+#include "stakeout.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+constexpr double kRoadLength = 100000.0;
+constexpr int kPoints = 1000000;
+
+const RoadSet& benchRoad()
+{
+    static const RoadSet road = [] {
+        RoadSet r = mixedRoad(500, kRoadLength);
+        addProfileAndSections(r, kRoadLength, 101, 50);
+        return r;
+    }();
+    return road;
+}
+
+// A survey as a crew walks it: every 0.1 m along the road, across the
+// carriageway and out to the shoulders, heights about the profile's.
+const std::string& surveyText()
+{
+    static const std::string text = [] {
+        const RoadSet& road = benchRoad();
+        std::mt19937 random(1);
+        std::uniform_real_distribution<double> across(-12.0, 12.0);
+        std::normal_distribution<double> error(0.0, 1.0);
+        StakeText survey(StakeFormat::PnezdCsv);
+        survey.reserve(kPoints);
+        int element = 1;
+        for (int i = 0; i < kPoints; ++i) {
+            StakePoint p;
+            p.station = i * kRoadLength / kPoints;
+            p.offset = across(random);
+            const RoadEntity* e = road.GetHorizon(element);
+            while (p.station > e->l1 + e->length)
+                e = road.GetHorizon(++element);
+            double azimuth = 0;
+            e->L2XY(p.station, &p.x, &p.y, &azimuth);
+            p.x -= p.offset * std::sin(azimuth);
+            p.y += p.offset * std::cos(azimuth);
+            p.height = 100.0 + error(random);
+            survey.add(p);
+        }
+        return survey.text();
+    }();
+    return text;
+}
+
+const std::vector<SurveyedPoint>& survey()
+{
+    static const std::vector<SurveyedPoint> points = readSurvey(surveyText()).points;
+    return points;
+}
+
+void BM_ReadSurvey(benchmark::State& state)
+{
+    surveyText();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readSurvey(surveyText()).points.size());
+    state.SetItemsProcessed(state.iterations() * kPoints);
+}
+BENCHMARK(BM_ReadSurvey)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_CheckSurvey(benchmark::State& state)
+{
+    std::vector<PointCheck> checks;
+    survey();
+    for (auto _ : state) {
+        if (!checkSurvey(benchRoad(), survey(), checks))
+            state.SkipWithError("the check failed");
+    }
+    state.SetItemsProcessed(state.iterations() * kPoints);
+}
+BENCHMARK(BM_CheckSurvey)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+void BM_CheckReport(benchmark::State& state)
+{
+    std::vector<PointCheck> checks;
+    checkSurvey(benchRoad(), survey(), checks);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(checkReport(survey(), checks).size());
+    state.SetItemsProcessed(state.iterations() * kPoints);
+}
+BENCHMARK(BM_CheckReport)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();

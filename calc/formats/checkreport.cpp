@@ -1,0 +1,67 @@
+// The as-built check as a CSV table.
+#include "asbuilt.h"
+#include "numbers.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr std::string_view kHeader =
+    "name,station,offset,measured height,design height,difference,cut/fill,beyond end\n";
+// Room for a line with a name of usual length.
+constexpr std::size_t kLineBytes = 96;
+
+// Appends the number with three decimals and a comma; returns whether it
+// shows as other than zero. A value that rounds to zero shows without a
+// sign, and one that is no number as nothing.
+bool appendNumber(std::string& out, double v)
+{
+    bool shown = false;
+    if (std::isfinite(v)) {
+        const std::size_t from = out.size();
+        numbers::appendFixed(out, v, 3);
+        shown = out.find_first_of("123456789", from) != std::string::npos;
+        if (!shown && out[from] == '-')
+            out.erase(from, 1);
+    }
+    out += ',';
+    return shown;
+}
+
+void appendLine(std::string& out, const SurveyedPoint& p, const PointCheck& c)
+{
+    out += p.name;
+    out += ',';
+    appendNumber(out, c.station);
+    appendNumber(out, c.offset);
+    appendNumber(out, p.height);
+    appendNumber(out, c.design);
+    if (appendNumber(out, c.difference))
+        out += c.difference > 0.0 ? "cut" : "fill";
+    out += ',';
+    if (c.place == PointCheck::BeforeStart)
+        out += "start";
+    else if (c.place == PointCheck::AfterEnd)
+        out += "end";
+    out += '\n';
+}
+
+}  // namespace
+
+std::string checkReport(const std::vector<SurveyedPoint>& points,
+                        const std::vector<PointCheck>& checks,
+                        const std::vector<std::size_t>& order)
+{
+    const std::size_t count = std::min(points.size(), checks.size());
+    std::string out(kHeader);
+    out.reserve(kHeader.size() + (order.empty() ? count : order.size()) * kLineBytes);
+    if (order.empty()) {
+        for (std::size_t i = 0; i < count; ++i)
+            appendLine(out, points[i], checks[i]);
+    }
+    for (const std::size_t i : order) {
+        if (i < count)
+            appendLine(out, points[i], checks[i]);
+    }
+    return out;
+}
