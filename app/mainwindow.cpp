@@ -17,7 +17,9 @@
 #include "tools/exportdialog.h"
 #include "tools/ptenumdialog.h"
 #include "ui_mainwindow.h"
+#include "views/exaggerationmenu.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -34,12 +36,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
 {
     Q_INIT_RESOURCE(vantorel);
     ui->setupUi(this);
+    connectViews();
     showPage(kPlanView);
     updateTitle();
-    for (SurveyView* view :
-         {static_cast<SurveyView*>(ui->horizonView), static_cast<SurveyView*>(ui->verticalView),
-          static_cast<SurveyView*>(ui->sectionView)})
-        connect(view, &SurveyView::coordinateChanged, this, &MainWindow::showCoordinate);
     loadImporters();
 
     auto* exportLandXml = new QAction(tr("Export LandXML..."), this);
@@ -70,12 +69,47 @@ void MainWindow::loadImporters()
     ui->actionImport->setEnabled(!importers_.isEmpty());
 }
 
+void MainWindow::connectViews()
+{
+    auto* modes = new QActionGroup(this);
+    for (QAction* action : {ui->actionSelect, ui->actionZoomIn, ui->actionZoomOut, ui->actionMove})
+        modes->addAction(action);
+    for (SurveyView* view :
+         {static_cast<SurveyView*>(ui->horizonView), static_cast<SurveyView*>(ui->verticalView),
+          static_cast<SurveyView*>(ui->sectionView)}) {
+        connect(view, &SurveyView::cursorMoved, this,
+                [this](const QString& readout) { ui->statusBar->showMessage(readout); });
+        connect(view, &SurveyView::modeChanged, this, [this, view](SurveyView::Mode mode) {
+            if (view == currentView())
+                showMode(mode);
+        });
+    }
+    ui->menuView->addSeparator();
+    ui->menuView->addMenu(exaggerationMenu(ui->verticalView, this));
+}
+
+void MainWindow::showMode(SurveyView::Mode mode)
+{
+    QAction* const byMode[] = {ui->actionSelect, ui->actionZoomIn, ui->actionZoomOut,
+                               ui->actionMove};
+    byMode[mode]->setChecked(true);
+}
+
 void MainWindow::showPage(int index)
 {
     ui->actionHorizonView->setChecked(index == kPlanView);
     ui->actionVerticalView->setChecked(index == kProfileView);
     ui->actionSectionView->setChecked(index == kSectionView);
     ui->stackedWidget->setCurrentIndex(index);
+    if (const SurveyView* view = currentView())
+        showMode(view->mode());
+}
+
+void MainWindow::showNewRoad()
+{
+    ui->horizonView->refresh();
+    ui->verticalView->refresh();
+    ui->sectionView->showFirstSection();
 }
 
 SurveyView* MainWindow::currentView() const
@@ -119,9 +153,9 @@ void MainWindow::setSectionRightTemplate(const std::string& name)
     ui->sectionView->setRightTemplate(name);
 }
 
-void MainWindow::showCoordinate(double a, double b)
+void MainWindow::setSectionStations(double from, double to)
 {
-    ui->statusBar->showMessage(QString("%1, %2").arg(a).arg(b));
+    ui->sectionView->setStations(from, to);
 }
 
 void MainWindow::updateTitle()
@@ -211,11 +245,7 @@ void MainWindow::on_actionNew_triggered()
     if (!maybeSave())
         return;
     theRoad.NewRoad();
-    ui->horizonView->refresh();
-    ui->verticalView->refresh();
-    ui->sectionView->setLeftTemplate(std::string());
-    ui->sectionView->setRightTemplate(std::string());
-    ui->sectionView->refresh();
+    showNewRoad();
     updateTitle();
 }
 
@@ -254,8 +284,7 @@ void MainWindow::on_actionOpen_triggered()
         }
         RoadSet::Ver = newer ? RoadSet::VerNewer : RoadSet::VerOlder;
     }
-    ui->horizonView->refresh();
-    ui->verticalView->refresh();
+    showNewRoad();
     messages::information(nullptr, tr("information"), tr("Open road successfully."));
     updateTitle();
     lastOpenDirectory_ = QFileInfo(name).absolutePath();
@@ -314,8 +343,7 @@ void MainWindow::onImport(const QString& name)
         }
     }
     emit dataLoaded(importer->type());
-    ui->horizonView->refresh();
-    ui->verticalView->refresh();
+    showNewRoad();
 }
 
 void MainWindow::onExportLandXml()
@@ -409,6 +437,12 @@ void MainWindow::on_actionSelect_triggered()
 {
     if (SurveyView* view = currentView())
         view->setSelectMode();
+}
+
+void MainWindow::on_actionFit_triggered()
+{
+    if (SurveyView* view = currentView())
+        view->fit();
 }
 
 void MainWindow::on_actionInfo_triggered()

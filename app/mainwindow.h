@@ -1,6 +1,8 @@
 #ifndef VANTOREL_MAINWINDOW_H
 #define VANTOREL_MAINWINDOW_H
 
+#include "views/surveyview.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <QStringList>
@@ -8,7 +10,6 @@
 #include <string>
 
 class IDataImporter;
-class SurveyView;
 
 namespace Ui {
 class MainWindowClass;
@@ -32,7 +33,8 @@ public:
     void refreshView(int index);
     void setSectionLeftTemplate(const std::string& name);
     void setSectionRightTemplate(const std::string& name);
-    void showCoordinate(double a, double b);
+    // The station range the cross-section's templates hold for.
+    void setSectionStations(double from, double to);
 
     // The importers found at start-up, keyed by name, and their filters.
     const QHash<QString, IDataImporter*>& importers() const { return importers_; }
@@ -68,6 +70,7 @@ private slots:
     void on_actionZoomOut_triggered();
     void on_actionMove_triggered();
     void on_actionSelect_triggered();
+    void on_actionFit_triggered();
     void on_actionInfo_triggered();
     void onExportLandXml();
 
@@ -78,6 +81,12 @@ private:
     void loadImporters();
     void showPage(int index);
     SurveyView* currentView() const;
+    // Wires the views to the status bar, the mode buttons and the View menu.
+    void connectViews();
+    // Checks the tool-bar button of the current view's mode.
+    void showMode(SurveyView::Mode mode);
+    // Draws a road that replaced the previous one on every page.
+    void showNewRoad();
     void updateTitle();
     bool maybeSave();
     // Asks whether to save an older or newer file under a new name; true for "Save As".

@@ -9,12 +9,22 @@
 #include <QHeaderView>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
 QString formatted(double value)
 {
     return QString::number(value, 'f', 3);
+}
+
+// A station cell as the cross-section's title reads it; not a number when
+// the cell holds none.
+double stationIn(const QString& cell)
+{
+    bool ok = false;
+    const double value = cell.toDouble(&ok);
+    return ok ? value : std::numeric_limits<double>::quiet_NaN();
 }
 
 }  // namespace
@@ -73,6 +83,8 @@ void RoadSectionDialog::showTemplatesOf(int row) const
         return;
     theMainWindow->setSectionLeftTemplate(narrowtext::fromQString(cellText(row, LeftColumn)));
     theMainWindow->setSectionRightTemplate(narrowtext::fromQString(cellText(row, RightColumn)));
+    theMainWindow->setSectionStations(stationIn(cellText(row, StartColumn)),
+                                      stationIn(cellText(row, EndColumn)));
     theMainWindow->refreshView(MainWindow::kSectionView);
 }
 

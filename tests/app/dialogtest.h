@@ -15,6 +15,7 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +48,7 @@ protected:
 protected slots:
     void init()
     {
+        QStandardPaths::setTestModeEnabled(true);  // never the user's settings
         theRoad.NewRoad();
         window_ = std::make_unique<MainWindow>();
         theMainWindow = window_.get();
