@@ -19,6 +19,8 @@ constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 // A point no farther beyond an end lies at it, as a station no farther
 // beyond it still lies on the road.
 constexpr double kEndTolerance = 0.001;
+// The report's resolution of stations: a millimetre.
+constexpr double kStationsPerMetre = 1000.0;
 // Points checked by one thread between two looks at the progress.
 constexpr std::size_t kPointsPerRun = 8192;
 
@@ -167,8 +169,12 @@ private:
         return afterEnd ? &end_ : nullptr;
     }
 
+    // At the station as reported, to the millimetre: where the templates
+    // change, a point staked at the boundary station would otherwise take
+    // either side's by a rounding of its foot.
     double designHeight(double station, double offset) const
     {
+        station = std::round(station * kStationsPerMetre) / kStationsPerMetre;
         double height = 0.0;
         if (!profile_.elevation(station, &height))
             return kNoValue;

@@ -35,6 +35,16 @@ struct TRAZEL_EXPORT PointCheck
     Place place = OnRoad;
 
     bool hasDesign() const { return design == design; }
+
+    enum CutFill { Neither, Cut, Fill };
+    // Cut above the design, fill below it; neither where the difference
+    // reads 0.000 at three decimals (it rounds to zero from below half a
+    // millimetre) or where there is no design height.
+    CutFill cutOrFill() const
+    {
+        constexpr double kLeastShown = 0.0005;
+        return difference >= kLeastShown ? Cut : difference <= -kLeastShown ? Fill : Neither;
+    }
 };
 
 // Checks every point against the road, on the machine's cores. `progress`,

@@ -11,21 +11,17 @@ constexpr std::string_view kHeader =
 // Room for a line with a name of usual length.
 constexpr std::size_t kLineBytes = 96;
 
-// Appends the number with three decimals and a comma; returns whether it
-// shows as other than zero. A value that rounds to zero shows without a
-// sign, and one that is no number as nothing.
-bool appendNumber(std::string& out, double v)
+// Appends the number with three decimals and a comma. A value that rounds
+// to zero shows without a sign, and one that is no number as nothing.
+void appendNumber(std::string& out, double v)
 {
-    bool shown = false;
     if (std::isfinite(v)) {
         const std::size_t from = out.size();
         numbers::appendFixed(out, v, 3);
-        shown = out.find_first_of("123456789", from) != std::string::npos;
-        if (!shown && out[from] == '-')
+        if (out[from] == '-' && out.find_first_of("123456789", from) == std::string::npos)
             out.erase(from, 1);
     }
     out += ',';
-    return shown;
 }
 
 void appendLine(std::string& out, const SurveyedPoint& p, const PointCheck& c)
@@ -36,8 +32,9 @@ void appendLine(std::string& out, const SurveyedPoint& p, const PointCheck& c)
     appendNumber(out, c.offset);
     appendNumber(out, p.height);
     appendNumber(out, c.design);
-    if (appendNumber(out, c.difference))
-        out += c.difference > 0.0 ? "cut" : "fill";
+    appendNumber(out, c.difference);
+    if (c.cutOrFill() != PointCheck::Neither)
+        out += c.cutOrFill() == PointCheck::Cut ? "cut" : "fill";
     out += ',';
     if (c.place == PointCheck::BeforeStart)
         out += "start";

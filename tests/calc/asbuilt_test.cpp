@@ -80,6 +80,11 @@ TEST(AsBuiltCheck, FlagsPointsBeyondTheEndsAndPlacesThoseOutsideACorner)
     ASSERT_EQ(road.FromCrossWithAdjust(failed), 0);
     insertGrades(road, {{0, 10, 0}, {300, 13, 0}});
     ASSERT_EQ(road.ApplyVertical(), 0);
+    // Templates that change at station 60 by 0.2 m at 5 m.
+    road.AddTemplate({{{3, -0.06}, {10, -0.2}}, "A"});
+    road.AddTemplate({{{3, 0.06}, {10, 0.2}}, "B"});
+    ASSERT_TRUE(road.AddSection({"A", "A", 55, 60}));
+    ASSERT_TRUE(road.AddSection({"B", "B", 60, 300}));
     const double end = 100 + 100 * std::sqrt(2.0);
 
     const struct
@@ -93,6 +98,8 @@ TEST(AsBuiltCheck, FlagsPointsBeyondTheEndsAndPlacesThoseOutsideACorner)
         {50, -4, PointCheck::OnRoad, 50, -4},
         // Outside the corner: the corner itself is the nearest centre-line point.
         {101, -3, PointCheck::OnRoad, 100, -std::sqrt(10.0)},
+        // At the template change as reported, to the millimetre.
+        {59.9999996, 5, PointCheck::OnRoad, 59.9999996, 5},
     };
     std::vector<SurveyedPoint> survey;
     for (const auto& c : cases)
@@ -106,11 +113,12 @@ TEST(AsBuiltCheck, FlagsPointsBeyondTheEndsAndPlacesThoseOutsideACorner)
         EXPECT_EQ(checks[i].hasDesign(), cases[i].place == PointCheck::OnRoad) << i;
     }
     EXPECT_NEAR(checks[2].difference, 12.0 - 10.5, 1e-9);
+    EXPECT_NEAR(checks[4].design, 10.6 + 0.1, 1e-9);
 
     // The report: rounded values, no sign on a zero, nothing where there is no value.
     survey.push_back({"q", 50, 0, 10.5004});
     ASSERT_TRUE(checkSurvey(road, survey, checks));
-    EXPECT_EQ(checkReport(survey, checks, {0, 2, 4}),
+    EXPECT_EQ(checkReport(survey, checks, {0, 2, 5}),
               "name,station,offset,measured height,design height,difference,cut/fill,beyond end\n"
               "p,-5.000,2.000,12.000,,,,start\n"
               "p,50.000,-4.000,12.000,10.500,1.500,cut,\n"
