@@ -7,7 +7,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <random>
 
 namespace {
@@ -30,25 +29,12 @@ const RoadSet& benchRoad()
 const std::string& surveyText()
 {
     static const std::string text = [] {
-        const RoadSet& road = benchRoad();
-        std::mt19937 random(1);
-        std::uniform_real_distribution<double> across(-12.0, 12.0);
-        std::normal_distribution<double> error(0.0, 1.0);
+        std::mt19937 random(2);
+        std::normal_distribution<double> height(100.0, 1.0);
         StakeText survey(StakeFormat::PnezdCsv);
         survey.reserve(kPoints);
-        int element = 1;
-        for (int i = 0; i < kPoints; ++i) {
-            StakePoint p;
-            p.station = i * kRoadLength / kPoints;
-            p.offset = across(random);
-            const RoadEntity* e = road.GetHorizon(element);
-            while (p.station > e->l1 + e->length)
-                e = road.GetHorizon(++element);
-            double azimuth = 0;
-            e->L2XY(p.station, &p.x, &p.y, &azimuth);
-            p.x -= p.offset * std::sin(azimuth);
-            p.y += p.offset * std::cos(azimuth);
-            p.height = 100.0 + error(random);
+        for (StakePoint& p : pointsAlong(benchRoad(), kRoadLength, kPoints, 12.0)) {
+            p.height = height(random);
             survey.add(p);
         }
         return survey.text();
