@@ -11,18 +11,7 @@
 
 namespace {
 
-constexpr double kRoadLength = 100000.0;
 constexpr int kPoints = 1000000;
-
-const RoadSet& benchRoad()
-{
-    static const RoadSet road = [] {
-        RoadSet r = mixedRoad(500, kRoadLength);
-        addProfileAndSections(r, kRoadLength, 101, 50);
-        return r;
-    }();
-    return road;
-}
 
 // A survey as a crew walks it: every 0.1 m along the road, across the
 // carriageway and out to the shoulders, heights about the profile's.
@@ -33,7 +22,7 @@ const std::string& surveyText()
         std::normal_distribution<double> height(100.0, 1.0);
         StakeText survey(StakeFormat::PnezdCsv);
         survey.reserve(kPoints);
-        for (StakePoint& p : pointsAlong(benchRoad(), kRoadLength, kPoints, 12.0)) {
+        for (StakePoint& p : pointsAlong(profiledRoad(), kProfiledRoadLength, kPoints, 12.0)) {
             p.height = height(random);
             survey.add(p);
         }
@@ -62,7 +51,7 @@ void BM_CheckSurvey(benchmark::State& state)
     std::vector<PointCheck> checks;
     survey();
     for (auto _ : state) {
-        if (!checkSurvey(benchRoad(), survey(), checks))
+        if (!checkSurvey(profiledRoad(), survey(), checks))
             state.SkipWithError("the check failed");
     }
     state.SetItemsProcessed(state.iterations() * kPoints);
@@ -72,7 +61,7 @@ BENCHMARK(BM_CheckSurvey)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime(
 void BM_CheckReport(benchmark::State& state)
 {
     std::vector<PointCheck> checks;
-    checkSurvey(benchRoad(), survey(), checks);
+    checkSurvey(profiledRoad(), survey(), checks);
     for (auto _ : state)
         benchmark::DoNotOptimize(checkReport(survey(), checks).size());
     state.SetItemsProcessed(state.iterations() * kPoints);

@@ -99,6 +99,20 @@ inline void addProfileAndSections(RoadSet& road, double length, int gradePoints,
     }
 }
 
+// A 100 km road of 2,000 elements with 101 grade points and 50 sections, as
+// the stake-out and the as-built check meet it; made once.
+constexpr double kProfiledRoadLength = 100000.0;
+
+inline const RoadSet& profiledRoad()
+{
+    static const RoadSet road = [] {
+        RoadSet r = mixedRoad(500, kProfiledRoadLength);
+        addProfileAndSections(r, kProfiledRoadLength, 101, 50);
+        return r;
+    }();
+    return road;
+}
+
 // `count` points along a road of `length` metres from station 0, in road
 // order, each at a random offset of up to `across` metres either side: a
 // survey as a crew walks it. Heights are left at 0.

@@ -1,5 +1,6 @@
 #include "surveycheckdialog.h"
 
+#include "formatbox.h"
 #include "globals.h"
 #include "mainwindow.h"
 #include "messages.h"
@@ -51,7 +52,7 @@ SurveyCheckDialog::SurveyCheckDialog(QWidget* parent)
       sorted_(new SurveyCheckSortModel(model_, this))
 {
     ui->setupUi(this);
-    fillFormats();
+    fillFormatBox(ui->formatBox, kFormats, formatTitle);
     ui->tableView->setModel(sorted_);
     // The file's order until a column is chosen.
     ui->tableView->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -80,21 +81,11 @@ SurveyCheckDialog::~SurveyCheckDialog()
     delete ui;
 }
 
-void SurveyCheckDialog::fillFormats()
-{
-    const QSignalBlocker keepTheChoice(ui->formatBox);
-    const int chosen = std::max(0, ui->formatBox->currentIndex());
-    ui->formatBox->clear();
-    for (const SurveyFormat format : kFormats)
-        ui->formatBox->addItem(formatTitle(format));
-    ui->formatBox->setCurrentIndex(chosen);
-}
-
 void SurveyCheckDialog::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        fillFormats();
+        fillFormatBox(ui->formatBox, kFormats, formatTitle);
         if (!isChecking())
             showSummary();
     }
@@ -118,8 +109,8 @@ void SurveyCheckDialog::on_checkButton_clicked()
     }
     checkedFile_ = ui->fileEdit->text();
     setRunning(true);
-    watcher_.setFuture(startSurveyCheck(theRoad, checkedFile_,
-                                        kFormats[std::max(0, ui->formatBox->currentIndex())]));
+    watcher_.setFuture(
+        startSurveyCheck(theRoad, checkedFile_, chosenFormat(ui->formatBox, kFormats)));
 }
 
 void SurveyCheckDialog::on_stopButton_clicked()

@@ -42,7 +42,6 @@ private slots:
     void checkFinished();
 
 private:
-    void fillFormats();
     void setRunning(bool running);
     void showSummary();
     void showOnPlan() const;
