@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLocale>
 #include <QSettings>
 
@@ -54,6 +55,8 @@ SurveyCheckDialog::SurveyCheckDialog(QWidget* parent)
     ui->setupUi(this);
     fillFormatBox(ui->formatBox, kFormats, formatTitle);
     ui->tableView->setModel(sorted_);
+    // Sized by the view, never by the contents of a million rows.
+    ui->tableView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     // The file's order until a column is chosen.
     ui->tableView->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     ui->tableView->setSortingEnabled(true);

@@ -8,7 +8,11 @@
 
 namespace {
 
-constexpr int kDotRadius = 1;  // pixels around the centre: a 3×3 dot
+// Pixels around the centre: 5×5 dots for a few points, 3×3 for many, which
+// would otherwise run together.
+constexpr int kFewDotRadius = 2;
+constexpr int kManyDotRadius = 1;
+constexpr std::size_t kManyPoints = 100000;
 
 const QRgb kColours[] = {
     qRgb(140, 140, 140),  // unchecked: beyond the ends, no design height
@@ -23,7 +27,9 @@ const QRgb kColours[] = {
 class Dots
 {
 public:
-    explicit Dots(const QSize& size) : width_(size.width()), height_(size.height()) {}
+    Dots(const QSize& size, int radius)
+        : width_(size.width()), height_(size.height()), radius_(radius)
+    {}
 
     bool holds(double px, double py) const
     {
@@ -45,12 +51,10 @@ public:
         if (centre >= kind)
             return;
         centre = static_cast<signed char>(kind);
-        for (int y = std::max(cy - kDotRadius, 0); y <= std::min(cy + kDotRadius, height_ - 1);
-             ++y) {
+        for (int y = std::max(cy - radius_, 0); y <= std::min(cy + radius_, height_ - 1); ++y) {
             auto* line = reinterpret_cast<QRgb*>(bits_ + y * stride_);
             signed char* kinds = kinds_.data() + static_cast<std::size_t>(y) * width_;
-            for (int x = std::max(cx - kDotRadius, 0); x <= std::min(cx + kDotRadius, width_ - 1);
-                 ++x) {
+            for (int x = std::max(cx - radius_, 0); x <= std::min(cx + radius_, width_ - 1); ++x) {
                 if (kinds[x] < kind) {
                     kinds[x] = static_cast<signed char>(kind);
                     line[x] = kColours[kind];
@@ -64,6 +68,7 @@ public:
 private:
     int width_;
     int height_;
+    int radius_;
     QImage image_;
     uchar* bits_ = nullptr;
     qsizetype stride_ = 0;
@@ -102,10 +107,10 @@ void SurveyedPoints::draw(QPainter* painter, const QTransform& transform, const 
     const QTransform toArea = transform * QTransform::fromTranslate(-pixels.left(), -pixels.top());
     const double m11 = toArea.m11(), m12 = toArea.m12(), m21 = toArea.m21(), m22 = toArea.m22();
     const double dx = toArea.dx(), dy = toArea.dy();
-    const QRectF seen =
-        QRectF(QPointF(0, 0), pixels.size())
-            .adjusted(-kDotRadius - 1, -kDotRadius - 1, kDotRadius + 1, kDotRadius + 1);
-    Dots dots(pixels.size());
+    const int radius = points_.size() > kManyPoints ? kManyDotRadius : kFewDotRadius;
+    const QRectF seen = QRectF(QPointF(0, 0), pixels.size())
+                            .adjusted(-radius - 1, -radius - 1, radius + 1, radius + 1);
+    Dots dots(pixels.size(), radius);
     for (const Block& b : blocks_) {
         const QRectF box = toArea.mapRect(QRectF(QPointF(b.minX, b.minY), QPointF(b.maxX, b.maxY)));
         if (box.right() < seen.left() || box.left() > seen.right() || box.bottom() < seen.top() ||
