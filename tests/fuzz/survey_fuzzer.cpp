@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const SurveyedPoint& a = r.points[i];
             const SurveyedPoint& b = again.points[i];
             if (a.name != b.name || a.x != b.x || a.y != b.y || a.height != b.height ||
-                !std::isfinite(a.x + a.y + a.height))
+                !std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(a.height))
                 __builtin_trap();
         }
         std::vector<PointCheck> checks;
