@@ -11,6 +11,7 @@
 #include "landxmlexport.h"
 #include "messages.h"
 #include "programdirs.h"
+#include "roaddocument.h"
 #include "roadsnapshot.h"
 #include "tools/aboutdialog.h"
 #include "tools/caldialog.h"
@@ -28,14 +29,28 @@ namespace {
 
 const char* const kRoadFilter = QT_TRANSLATE_NOOP("MainWindow", "Road Files (*.rod)");
 
+// The step an import makes in the history, named for the data it brings.
+QString importStepName(const QString& importer)
+{
+    // The CASS importer's menu entry keeps its old spelling.
+    if (importer == QLatin1String("Cass Data"))
+        return MainWindow::tr("Import CASS data");
+    return MainWindow::tr("Import %1").arg(importer);
+}
+
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWindowClass)
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::MainWindowClass), document_(new RoadDocument(this))
 {
     Q_INIT_RESOURCE(vantorel);
     ui->setupUi(this);
     showPage(kPlanView);
     updateTitle();
+    connect(document_, &RoadDocument::roadEdited, this, &MainWindow::refreshViews);
+    connect(document_, &RoadDocument::roadReplaced, this, &MainWindow::refreshViews);
+    connect(document_, &RoadDocument::filePathChanged, this, &MainWindow::updateTitle);
+    connect(document_, &RoadDocument::modifiedChanged, this, &MainWindow::setWindowModified);
     for (SurveyView* view :
          {static_cast<SurveyView*>(ui->horizonView), static_cast<SurveyView*>(ui->verticalView),
           static_cast<SurveyView*>(ui->sectionView)})
@@ -109,6 +124,19 @@ void MainWindow::refreshView(int index)
     }
 }
 
+void MainWindow::refreshViews()
+{
+    for (int index : {kPlanView, kProfileView, kSectionView})
+        refreshView(index);
+}
+
+void MainWindow::showSectionTemplates(const std::string& left, const std::string& right)
+{
+    setSectionLeftTemplate(left);
+    setSectionRightTemplate(right);
+    refreshView(kSectionView);
+}
+
 void MainWindow::setSectionLeftTemplate(const std::string& name)
 {
     ui->sectionView->setLeftTemplate(name);
@@ -126,9 +154,7 @@ void MainWindow::showCoordinate(double a, double b)
 
 void MainWindow::updateTitle()
 {
-    // The path is stored as the file system's 8-bit name, so it is read back
-    // the same way.
-    setWindowTitle(QString("Vantorel %1").arg(QString::fromLocal8Bit(theRoad.FilePath())));
+    setWindowTitle(QString("Vantorel %1[*]").arg(document_->filePath()));
 }
 
 void MainWindow::openDialog(QDialog* dialog)
@@ -169,27 +195,19 @@ bool MainWindow::askSaveAsForOtherVersion()
 bool MainWindow::saveOtherVersionOrCurrent()
 {
     if (RoadSet::Ver == RoadSet::VerOlder || RoadSet::Ver == RoadSet::VerNewer) {
-        if (askSaveAsForOtherVersion()) {
-            const bool saved = saveAs();
-            if (saved)
-                updateTitle();
-            return saved;
-        }
+        if (askSaveAsForOtherVersion())
+            return saveAs();
     }
     return save();
 }
 
 bool MainWindow::save()
 {
-    if (theRoad.Save(std::string())) {
+    if (document_->save()) {
         messages::information(this, tr("info"), tr("save road successfully"));
-        updateTitle();
         return true;
     }
-    if (!saveAs())
-        return false;
-    updateTitle();
-    return true;
+    return saveAs();
 }
 
 bool MainWindow::saveAs()
@@ -198,7 +216,7 @@ bool MainWindow::saveAs()
         QFileDialog::getSaveFileName(this, tr("Save Road"), QString(), tr(kRoadFilter));
     if (name.isEmpty())
         return false;
-    if (!theRoad.Save(name.toLocal8Bit().toStdString())) {
+    if (!document_->save(name)) {
         messages::information(this, tr("info"), tr("save road failed"));
         return false;
     }
@@ -211,12 +229,9 @@ void MainWindow::on_actionNew_triggered()
     if (!maybeSave())
         return;
     theRoad.NewRoad();
-    ui->horizonView->refresh();
-    ui->verticalView->refresh();
     ui->sectionView->setLeftTemplate(std::string());
     ui->sectionView->setRightTemplate(std::string());
-    ui->sectionView->refresh();
-    updateTitle();
+    document_->startAfresh();
 }
 
 void MainWindow::on_actionOpen_triggered()
@@ -254,10 +269,8 @@ void MainWindow::on_actionOpen_triggered()
         }
         RoadSet::Ver = newer ? RoadSet::VerNewer : RoadSet::VerOlder;
     }
-    ui->horizonView->refresh();
-    ui->verticalView->refresh();
+    document_->startAfresh();
     messages::information(nullptr, tr("information"), tr("Open road successfully."));
-    updateTitle();
     lastOpenDirectory_ = QFileInfo(name).absolutePath();
 }
 
@@ -268,8 +281,7 @@ void MainWindow::on_actionSave_triggered()
 
 void MainWindow::on_actionSaveAs_triggered()
 {
-    if (saveAs())
-        updateTitle();
+    saveAs();
 }
 
 void MainWindow::on_actionQuit_triggered()
@@ -302,6 +314,9 @@ void MainWindow::onImport(const QString& name)
     const RoadSnapshot before;
     const ImportOutcome outcome = runImport(importer, &theRoad, file, this);
     if (outcome.imported) {
+        document_->recordEdit(importStepName(importer->name()), before,
+                              RoadDocument::Change::Replaced);
+        showPage(kPlanView);
         lastImportDirectory_ = QFileInfo(file).absolutePath();
         if (!outcome.report.isEmpty())
             messages::information(this, tr("info"), outcome.report);
@@ -314,8 +329,6 @@ void MainWindow::onImport(const QString& name)
         }
     }
     emit dataLoaded(importer->type());
-    ui->horizonView->refresh();
-    ui->verticalView->refresh();
 }
 
 void MainWindow::onExportLandXml()
@@ -326,14 +339,12 @@ void MainWindow::onExportLandXml()
 void MainWindow::on_actionHorizon_triggered()
 {
     showPage(kPlanView);
-    auto* dialog = new HorizonDialog(this);
-    connect(this, &MainWindow::dataLoaded, dialog, &HorizonDialog::onDataLoaded);
-    openDialog(dialog);
+    openDialog(new HorizonDialog(document_, this));
 }
 
 void MainWindow::on_actionVertical_triggered()
 {
-    openDialog(new VerticalDialog(this));
+    openDialog(new VerticalDialog(document_, this));
     showPage(kProfileView);
 }
 
@@ -343,13 +354,15 @@ void MainWindow::on_actionSection_triggered()
         messages::warning(this, tr("warning"), tr("there is no templates to create section!"));
         return;
     }
-    openDialog(new RoadSectionDialog(this));
+    auto* dialog = new RoadSectionDialog(document_, this);
+    connect(dialog, &RoadSectionDialog::templatesChosen, this, &MainWindow::showSectionTemplates);
+    openDialog(dialog);
     showPage(kSectionView);
 }
 
 void MainWindow::on_actionTemplate_triggered()
 {
-    openDialog(new SectionDialog(this));
+    openDialog(new SectionDialog(document_, this));
 }
 
 void MainWindow::on_actionCal_triggered()
@@ -364,7 +377,7 @@ void MainWindow::on_actionExport_triggered()
 
 void MainWindow::on_actionEnum_Pt_triggered()
 {
-    openDialog(new PtEnumDialog(this));
+    openDialog(new PtEnumDialog(document_, this));
 }
 
 void MainWindow::on_actionAbout_triggered()

@@ -8,6 +8,7 @@
 #include <string>
 
 class IDataImporter;
+class RoadDocument;
 class SurveyView;
 
 namespace Ui {
@@ -27,6 +28,9 @@ public:
 
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // theRoad with its history and file; the views and dialogs follow it.
+    RoadDocument* document() const { return document_; }
 
     // Rebuilds the drawing on page `index` (0 plan, 1 profile, 2 cross-section).
     void refreshView(int index);
@@ -76,6 +80,8 @@ protected:
 
 private:
     void loadImporters();
+    void refreshViews();
+    void showSectionTemplates(const std::string& left, const std::string& right);
     void showPage(int index);
     SurveyView* currentView() const;
     void updateTitle();
@@ -87,6 +93,7 @@ private:
     void openDialog(QDialog* dialog);
 
     Ui::MainWindowClass* ui;
+    RoadDocument* document_;
     QHash<QString, IDataImporter*> importers_;
     QStringList importerFilters_;
     QString lastOpenDirectory_;

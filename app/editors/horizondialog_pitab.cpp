@@ -8,6 +8,7 @@
 #include "idataimporter.h"
 #include "messages.h"
 #include "myitemmodel.h"
+#include "roaddocument.h"
 #include "roadsnapshot.h"
 #include "tablecells.h"
 #include "ui_horizondialog.h"
@@ -385,7 +386,7 @@ void HorizonDialog::on_pushButtonApply_clicked()
     }
     showCurveDesign();
     model_->LoadRoadData();
-    refreshPlanView();
+    document_->recordEdit(tr("Apply intersection points"), before);
 }
 
 void HorizonDialog::on_pushButtonImport_clicked()
@@ -437,6 +438,7 @@ void HorizonDialog::loadCrossFile()
         return;
     }
     loadCrossTable();
+    document_->recordEdit(tr("Load intersection points"), before);
 }
 
 void HorizonDialog::saveCrossFile()

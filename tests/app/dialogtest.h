@@ -6,6 +6,7 @@
 #include "globals.h"
 #include "mainwindow.h"
 #include "modalanswer.h"
+#include "roaddocument.h"
 #include "testroad.h"
 
 #include <QAbstractButton>
@@ -31,6 +32,8 @@ class DialogTest : public QObject
 
 protected:
     std::unique_ptr<MainWindow> window_;
+
+    QUndoStack* history() const { return window_->document()->history(); }
 
     // Triggers the window's action and returns the dialog it opened, once
     // shown; null when there is none.

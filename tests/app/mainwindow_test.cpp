@@ -80,7 +80,7 @@ private slots:
                               "Template", "Cal", "Export", "|", "Select", "ZoomIn", "ZoomOut",
                               "Move", "|", "Info"}));
         QCOMPARE(toolBar->iconSize(), QSize(32, 32));
-        QCOMPARE(window_->windowTitle(), QString("Vantorel "));
+        QCOMPARE(window_->windowTitle(), QString("Vantorel [*]"));
     }
 
     void saveOnANewRoadAsksForANameAndTitlesTheWindow()
@@ -94,7 +94,7 @@ private slots:
                  QStringList({"QFileDialog", "info: save road successfully"}));
         QVERIFY(QFile::exists(file));
         QVERIFY(!theRoad.IsModified());
-        QCOMPARE(window_->windowTitle(), "Vantorel " + file);
+        QCOMPARE(window_->windowTitle(), "Vantorel " + file + "[*]");
     }
 
     void openEditNothingSaveWritesTheSameBytes()
@@ -103,7 +103,7 @@ private slots:
         QVERIFY(QFile::copy(VANTOREL_EXAMPLES "/example-road.rod", file));
         QCOMPARE(trigger("actionOpen", {choose(file), press(QMessageBox::Ok)}).last(),
                  QString("information: Open road successfully."));
-        QCOMPARE(window_->windowTitle(), "Vantorel " + file);
+        QCOMPARE(window_->windowTitle(), "Vantorel " + file + "[*]");
         QCOMPARE(trigger("actionSave", {press(QMessageBox::Ok)}),
                  QStringList("info: save road successfully"));
         QCOMPARE(readFile(file), readFile(VANTOREL_EXAMPLES "/example-road.rod"));
@@ -134,7 +134,7 @@ private slots:
         QVERIFY(theRoad.IsModified());
         QCOMPARE(QString(theRoad.FilePath()), QString());
         QCOMPARE(RoadSet::Ver, RoadSet::VerCurrent);
-        QCOMPARE(window_->windowTitle(), QString("Vantorel "));
+        QCOMPARE(window_->windowTitle(), QString("Vantorel [*]"));
     }
 
     void acceptedOlderFileAsksBeforeEverySave()
