@@ -16,6 +16,8 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,11 +26,16 @@
 #include <cmath>
 #include <memory>
 
-// The fixture of the dialog tests: an empty road and a new main window,
-// which theMainWindow points at, for each test function.
+// The fixture of the dialog tests: an empty road, no remembered settings
+// and a new main window, which theMainWindow points at, for each test
+// function. Settings live in the test location, one file per test program
+// (named after it), never in the user's.
 class DialogTest : public QObject
 {
     Q_OBJECT
+
+public:
+    DialogTest() { QStandardPaths::setTestModeEnabled(true); }
 
 protected:
     std::unique_ptr<MainWindow> window_;
@@ -50,6 +57,7 @@ protected:
 protected slots:
     void init()
     {
+        QSettings().clear();
         theRoad.NewRoad();
         window_ = std::make_unique<MainWindow>();
         theMainWindow = window_.get();
