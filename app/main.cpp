@@ -59,6 +59,8 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Vantorel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vantorel"));
     // Plug-ins are looked for beside the program, never in whatever directory
     // it happens to be started from.
     QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath());

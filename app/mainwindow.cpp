@@ -18,7 +18,9 @@
 #include "tools/exportdialog.h"
 #include "tools/ptenumdialog.h"
 #include "ui_mainwindow.h"
+#include "views/exaggerationmenu.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -45,16 +47,13 @@ MainWindow::MainWindow(QWidget* parent)
 {
     Q_INIT_RESOURCE(vantorel);
     ui->setupUi(this);
+    connectViews();
     showPage(kPlanView);
     updateTitle();
     connect(document_, &RoadDocument::roadEdited, this, &MainWindow::refreshViews);
-    connect(document_, &RoadDocument::roadReplaced, this, &MainWindow::refreshViews);
+    connect(document_, &RoadDocument::roadReplaced, this, &MainWindow::showNewRoad);
     connect(document_, &RoadDocument::filePathChanged, this, &MainWindow::updateTitle);
     connect(document_, &RoadDocument::modifiedChanged, this, &MainWindow::setWindowModified);
-    for (SurveyView* view :
-         {static_cast<SurveyView*>(ui->horizonView), static_cast<SurveyView*>(ui->verticalView),
-          static_cast<SurveyView*>(ui->sectionView)})
-        connect(view, &SurveyView::coordinateChanged, this, &MainWindow::showCoordinate);
     loadImporters();
 
     auto* exportLandXml = new QAction(tr("Export LandXML..."), this);
@@ -85,12 +84,47 @@ void MainWindow::loadImporters()
     ui->actionImport->setEnabled(!importers_.isEmpty());
 }
 
+void MainWindow::connectViews()
+{
+    auto* modes = new QActionGroup(this);
+    for (QAction* action : {ui->actionSelect, ui->actionZoomIn, ui->actionZoomOut, ui->actionMove})
+        modes->addAction(action);
+    for (SurveyView* view :
+         {static_cast<SurveyView*>(ui->horizonView), static_cast<SurveyView*>(ui->verticalView),
+          static_cast<SurveyView*>(ui->sectionView)}) {
+        connect(view, &SurveyView::cursorMoved, this,
+                [this](const QString& readout) { ui->statusBar->showMessage(readout); });
+        connect(view, &SurveyView::modeChanged, this, [this, view](SurveyView::Mode mode) {
+            if (view == currentView())
+                showMode(mode);
+        });
+    }
+    ui->menuView->addSeparator();
+    ui->menuView->addMenu(exaggerationMenu(ui->verticalView, this));
+}
+
+void MainWindow::showMode(SurveyView::Mode mode)
+{
+    QAction* const byMode[] = {ui->actionSelect, ui->actionZoomIn, ui->actionZoomOut,
+                               ui->actionMove};
+    byMode[mode]->setChecked(true);
+}
+
 void MainWindow::showPage(int index)
 {
     ui->actionHorizonView->setChecked(index == kPlanView);
     ui->actionVerticalView->setChecked(index == kProfileView);
     ui->actionSectionView->setChecked(index == kSectionView);
     ui->stackedWidget->setCurrentIndex(index);
+    if (const SurveyView* view = currentView())
+        showMode(view->mode());
+}
+
+void MainWindow::showNewRoad()
+{
+    ui->horizonView->refresh();
+    ui->verticalView->refresh();
+    ui->sectionView->showFirstSection();
 }
 
 SurveyView* MainWindow::currentView() const
@@ -130,10 +164,12 @@ void MainWindow::refreshViews()
         refreshView(index);
 }
 
-void MainWindow::showSectionTemplates(const std::string& left, const std::string& right)
+void MainWindow::showSection(const std::string& left, const std::string& right, double from,
+                             double to)
 {
     setSectionLeftTemplate(left);
     setSectionRightTemplate(right);
+    setSectionStations(from, to);
     refreshView(kSectionView);
 }
 
@@ -147,9 +183,9 @@ void MainWindow::setSectionRightTemplate(const std::string& name)
     ui->sectionView->setRightTemplate(name);
 }
 
-void MainWindow::showCoordinate(double a, double b)
+void MainWindow::setSectionStations(double from, double to)
 {
-    ui->statusBar->showMessage(QString("%1, %2").arg(a).arg(b));
+    ui->sectionView->setStations(from, to);
 }
 
 void MainWindow::updateTitle()
@@ -229,8 +265,6 @@ void MainWindow::on_actionNew_triggered()
     if (!maybeSave())
         return;
     theRoad.NewRoad();
-    ui->sectionView->setLeftTemplate(std::string());
-    ui->sectionView->setRightTemplate(std::string());
     document_->startAfresh();
 }
 
@@ -355,7 +389,7 @@ void MainWindow::on_actionSection_triggered()
         return;
     }
     auto* dialog = new RoadSectionDialog(document_, this);
-    connect(dialog, &RoadSectionDialog::templatesChosen, this, &MainWindow::showSectionTemplates);
+    connect(dialog, &RoadSectionDialog::sectionChosen, this, &MainWindow::showSection);
     openDialog(dialog);
     showPage(kSectionView);
 }
@@ -422,6 +456,12 @@ void MainWindow::on_actionSelect_triggered()
 {
     if (SurveyView* view = currentView())
         view->setSelectMode();
+}
+
+void MainWindow::on_actionFit_triggered()
+{
+    if (SurveyView* view = currentView())
+        view->fit();
 }
 
 void MainWindow::on_actionInfo_triggered()

@@ -1,6 +1,9 @@
 #ifndef VANTOREL_MAINWINDOW_H
 #define VANTOREL_MAINWINDOW_H
 
+#include "roaddocument.h"
+#include "views/surveyview.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <QStringList>
@@ -8,8 +11,6 @@
 #include <string>
 
 class IDataImporter;
-class RoadDocument;
-class SurveyView;
 
 namespace Ui {
 class MainWindowClass;
@@ -36,7 +37,8 @@ public:
     void refreshView(int index);
     void setSectionLeftTemplate(const std::string& name);
     void setSectionRightTemplate(const std::string& name);
-    void showCoordinate(double a, double b);
+    // The station range the cross-section's templates hold for.
+    void setSectionStations(double from, double to);
 
     // The importers found at start-up, keyed by name, and their filters.
     const QHash<QString, IDataImporter*>& importers() const { return importers_; }
@@ -72,6 +74,7 @@ private slots:
     void on_actionZoomOut_triggered();
     void on_actionMove_triggered();
     void on_actionSelect_triggered();
+    void on_actionFit_triggered();
     void on_actionInfo_triggered();
     void onExportLandXml();
 
@@ -81,9 +84,16 @@ protected:
 private:
     void loadImporters();
     void refreshViews();
-    void showSectionTemplates(const std::string& left, const std::string& right);
+    // The section the section-assignment dialog has selected.
+    void showSection(const std::string& left, const std::string& right, double from, double to);
     void showPage(int index);
     SurveyView* currentView() const;
+    // Wires the views to the status bar, the mode buttons and the View menu.
+    void connectViews();
+    // Checks the tool-bar button of the current view's mode.
+    void showMode(SurveyView::Mode mode);
+    // Draws a road that replaced the previous one on every page.
+    void showNewRoad();
     void updateTitle();
     bool maybeSave();
     // Asks whether to save an older or newer file under a new name; true for "Save As".

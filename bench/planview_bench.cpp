@@ -1,72 +1,88 @@
-// The plan view on a 100 km road of 2,000 elements: one zoom step (and the
-// repaint it causes) at several depths, on the offscreen platform.
+// The views on the offscreen platform: one zoom step, and the step with the
+// repaint it causes, at several depths, for the plan of a 100 km road of
+// 2,000 elements, of a compact curvy road of 20 km (400 elements) and of
+// 100 km of the same (2,000 elements), and for the profile of the 100 km
+// road with 500 grade points.
 #include "globals.h"
 #include "roads.h"
 #include "views/mygraphicsview.h"
+#include "views/verticalview.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QStandardPaths>
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
+#include <memory>
 
 namespace {
 
 constexpr int kWidth = 1280;
 constexpr int kHeight = 800;
+const int kDepths[] = {0, 10, 30, 60};
 
-// A view fitted to the road and zoomed `steps` wheel steps in about its
-// middle.
-struct ZoomedView
+// A view of `road` fitted and zoomed `steps` wheel steps in about its middle.
+template <typename View>
+std::unique_ptr<View> zoomedView(const RoadSet& road, int steps)
 {
-    explicit ZoomedView(int steps)
-    {
-        view.resize(kWidth, kHeight);
-        view.show();
-        view.refresh();
-        for (int i = 0; i < steps; ++i)
-            view.zoomAt(SurveyView::kZoomStep, SurveyView::kZoomStep, kWidth / 2, kHeight / 2);
-    }
-    MyGraphicsView view;
-};
-
-void BM_PlanZoomStep(benchmark::State& state)
-{
-    ZoomedView zoomed(static_cast<int>(state.range(0)));
-    bool in = true;
-    for (auto _ : state) {
-        const double factor = in ? SurveyView::kZoomStep : 1.0 / SurveyView::kZoomStep;
-        zoomed.view.zoomAt(factor, factor, kWidth / 2 + 37, kHeight / 2 - 21);
-        in = !in;
-    }
-    state.counters["metres_per_pixel"] = 1.0 / zoomed.view.itemTransform().m21();
+    theRoad = road;
+    auto view = std::make_unique<View>();
+    view->resize(kWidth, kHeight);
+    view->show();
+    view->refresh();
+    for (int i = 0; i < steps; ++i)
+        view->zoomAt(SurveyView::kZoomStep, SurveyView::kZoomStep, kWidth / 2, kHeight / 2);
+    return view;
 }
-BENCHMARK(BM_PlanZoomStep)->Arg(0)->Arg(10)->Arg(30)->Arg(60)->Unit(benchmark::kMillisecond);
 
-void BM_PlanZoomStepAndPaint(benchmark::State& state)
+// Steps in and out in turn about a point near the middle, repainting each
+// step when asked.
+template <typename View>
+void zoomSteps(benchmark::State& state, const RoadSet& road, bool paint)
 {
-    ZoomedView zoomed(static_cast<int>(state.range(0)));
+    const std::unique_ptr<View> view = zoomedView<View>(road, static_cast<int>(state.range(0)));
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     bool in = true;
     for (auto _ : state) {
         const double factor = in ? SurveyView::kZoomStep : 1.0 / SurveyView::kZoomStep;
-        zoomed.view.zoomAt(factor, factor, kWidth / 2 + 37, kHeight / 2 - 21);
-        QPainter painter(&image);
-        zoomed.view.render(&painter);
+        view->zoomAt(factor, factor, kWidth / 2 + 37, kHeight / 2 - 21);
+        if (paint) {
+            QPainter painter(&image);
+            view->render(&painter);
+        }
         in = !in;
     }
+    state.counters["metres_per_pixel"] = 1.0 / view->itemTransform().m21();
 }
-BENCHMARK(BM_PlanZoomStepAndPaint)->Arg(0)->Arg(10)->Arg(30)->Arg(60)->Unit(benchmark::kMillisecond);
+
+template <typename View>
+void registerRoad(const char* name, const RoadSet& road)
+{
+    for (const bool paint : {false, true}) {
+        const std::string title = std::string(name) + (paint ? "/ZoomStepAndPaint" : "/ZoomStep");
+        auto* bench = benchmark::RegisterBenchmark(
+            title.c_str(), [road, paint](benchmark::State& s) { zoomSteps<View>(s, road, paint); });
+        for (const int depth : kDepths)
+            bench->Arg(depth);
+        bench->Unit(benchmark::kMillisecond);
+    }
+}
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);  // the profile's exaggeration stays the default
     QApplication app(argc, argv);
-    theRoad = mixedRoad(500, 100000.0);
+    RoadSet mixed = mixedRoad(500, 100000.0);
+    addProfileAndSections(mixed, 100000.0, 500, 50);
+    registerRoad<MyGraphicsView>("Plan/Mixed100km", mixed);
+    registerRoad<MyGraphicsView>("Plan/Compact20km", compactRoad(400));
+    registerRoad<MyGraphicsView>("Plan/Compact100km", compactRoad(2000));
+    registerRoad<VerticalView>("Profile/Mixed100km", mixed);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

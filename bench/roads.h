@@ -33,6 +33,34 @@ inline RoadSet mixedRoad(int groups, double length)
     return road;
 }
 
+// A compact, curvy road of `elements` elements of 50 m: spiral from straight
+// to radius 30, arc of radius 30, spiral back, again and again, all turning
+// the same way, so that 20 km of it stay within about 210 by 230 m.
+inline RoadSet compactRoad(int elements)
+{
+    constexpr double kRadius = 30.0;
+    constexpr double kLength = 50.0;
+    RoadSet road;
+    road.InsertHorizonPoint(3000000.0, 500000.0, 0.0);
+    for (int i = 0; i < elements; ++i) {
+        RoadEntity e;
+        switch (i % 3) {
+        case 0:  // the first carries the road's start point and azimuth
+            e.set(3, 3000000.0, 500000.0, 0.3, 0, kRadius, kLength, 0);
+            break;
+        case 1:
+            e.set(2, 0, 0, 0, kRadius, kRadius, kLength, 0);
+            break;
+        default:
+            e.set(3, 0, 0, 0, kRadius, 0, kLength, 0);
+            break;
+        }
+        road.InsertHorizon(e);
+    }
+    road.ApplyHorizon();
+    return road;
+}
+
 // Gives a road of `length` metres from station 0 a rolling profile of
 // `gradePoints` points (3 m up and down, vertical curves of 5000 m) and
 // `sections` sections alternating between a fill and a cut template.

@@ -10,12 +10,22 @@
 #include <QHeaderView>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
 QString formatted(double value)
 {
     return QString::number(value, 'f', 3);
+}
+
+// A station cell as the cross-section's title reads it; not a number when
+// the cell holds none.
+double stationIn(const QString& cell)
+{
+    bool ok = false;
+    const double value = cell.toDouble(&ok);
+    return ok ? value : std::numeric_limits<double>::quiet_NaN();
 }
 
 }  // namespace
@@ -78,8 +88,9 @@ void RoadSectionDialog::setRow(int row, const QString& start, const QString& end
 
 void RoadSectionDialog::showTemplatesOf(int row)
 {
-    emit templatesChosen(narrowtext::fromQString(cellText(row, LeftColumn)),
-                         narrowtext::fromQString(cellText(row, RightColumn)));
+    emit sectionChosen(narrowtext::fromQString(cellText(row, LeftColumn)),
+                       narrowtext::fromQString(cellText(row, RightColumn)),
+                       stationIn(cellText(row, StartColumn)), stationIn(cellText(row, EndColumn)));
 }
 
 void RoadSectionDialog::on_tableWidget_currentCellChanged(int currentRow, int, int, int)

@@ -28,8 +28,9 @@ public:
     ~RoadSectionDialog() override;
 
 signals:
-    // The templates of the current row, left and right, by name.
-    void templatesChosen(const std::string& left, const std::string& right);
+    // The current row: its templates, left and right, by name, and its
+    // stations (not numbers where the cells hold none).
+    void sectionChosen(const std::string& left, const std::string& right, double start, double end);
 
 protected:
     void changeEvent(QEvent* event) override;

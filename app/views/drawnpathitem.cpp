@@ -7,9 +7,9 @@
 DrawnPathItem::DrawnPathItem(const QColor& colour, QGraphicsItem* parent)
     : QGraphicsPathItem(parent), colour_(colour)
 {
-    QPen pen(colour);
-    pen.setCosmetic(true);
-    setPen(pen);
+    // Width 0 is Qt's one-pixel cosmetic pen; any other width would make
+    // the bounding rectangle come from a stroke of the whole path.
+    setPen(QPen(colour, 0));
 }
 
 void DrawnPathItem::highlight()

@@ -1,10 +1,14 @@
 #ifndef VANTOREL_VIEWS_MYGRAPHICSVIEW_H
 #define VANTOREL_VIEWS_MYGRAPHICSVIEW_H
 
+#include "intersectionmarks.h"
+#include "stationlabels.h"
 #include "surveyview.h"
 
-// The plan: the horizontal alignment in green with the end station of every
-// element, on a white grid, north up and east to the right.
+// The plan: the horizontal alignment in green, its stations and element
+// ends, the intersection points of its curves, on a grid labelled with
+// northings and eastings, north up and east to the right, with a north arrow
+// and a scale bar.
 class MyGraphicsView : public SurveyView
 {
     Q_OBJECT
@@ -16,10 +20,17 @@ public:
 
 protected:
     void pick(const QPoint& pos) override;
+    QString cursorText(double x, double y) const override;
+    QString axisText(Qt::Orientation axis, double value, int decimals) const override;
+    void drawUnderlay(QPainter* painter) override;
+    void annotate(ScreenLabels& labels) override;
 
 private:
     static QString attributeTemplate();
     QString attributeTable(int index) const;
+
+    StationLabels stations_;
+    IntersectionMarks intersections_;
 };
 
 #endif  // VANTOREL_VIEWS_MYGRAPHICSVIEW_H

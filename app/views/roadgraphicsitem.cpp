@@ -16,9 +16,17 @@ RoadGraphicsItem::RoadGraphicsItem(int index, QGraphicsItem* parent)
     const RoadEntity* e = theRoad.GetHorizon(index);
     if (!e)
         return;
-    curved_ = e->type == 2 || e->type == 3;
-    if (curved_)
+    curved_ = (e->type == 2 || e->type == 3) && e->length > 0.0 && std::isfinite(e->length);
+    if (curved_) {
         setFlag(QGraphicsItem::ItemSendsGeometryChanges);
+        spacing_ = e->length / kKeptPoints;
+        for (int k = 0; k < kKeptPoints; ++k) {
+            double x = 0, y = 0;
+            e->L2XY(e->l1 + k * spacing_, &x, &y, nullptr);
+            kept_.emplace_back(x, y);
+        }
+        kept_.emplace_back(e->x2, e->y2);
+    }
     build(kInitialChord);
 }
 
@@ -31,8 +39,14 @@ void RoadGraphicsItem::build(double chord)
     if (e->type == 1) {
         path.moveTo(e->x1, e->y1);
         path.lineTo(e->x2, e->y2);
+    } else if (curved_ && chord >= spacing_) {
+        const std::size_t every = static_cast<std::size_t>(chord / spacing_);
+        path.moveTo(kept_.front());
+        for (std::size_t k = every; k + 1 < kept_.size(); k += every)
+            path.lineTo(kept_[k]);
+        path.lineTo(kept_.back());
     } else if (curved_) {
-        chord = std::max(chord, std::fabs(e->length) / kMaxChords);
+        chord = std::max(chord, e->length / kMaxChords);
         path.moveTo(e->x1, e->y1);
         for (double l = e->l1 + chord; l < e->l1 + e->length; l += chord) {
             double x = 0, y = 0;

@@ -1,6 +1,7 @@
 #include "surveyview.h"
 
 #include "itemcolour.h"
+#include "numbertext.h"
 
 #include <QGraphicsLineItem>
 #include <QGraphicsPathItem>
@@ -17,9 +18,10 @@
 
 namespace {
 
-constexpr double kFitMargin = 0.001;  // scale units kept free at the fit
 constexpr double kEmptyExtent = 100.0;  // metres shown when there is nothing to fit
 constexpr double kPickPixels = 5.0;     // how near the cursor a picked line must pass
+constexpr double kFitPadding = 32.0;    // pixels kept free around a fitted drawing
+constexpr double kGridPixels = 100.0;   // fewest pixels between grid lines
 
 QCursor zoomCursor(const char* picture)
 {
@@ -27,13 +29,14 @@ QCursor zoomCursor(const char* picture)
 }
 
 // A rectangle with an extent in both directions, so that a fit never divides
-// by zero: a missing extent takes the other one, or a fixed one when both are
-// missing (an empty road, a single point).
-QRectF fittable(const QRectF& r)
+// by zero: a missing extent takes the other one as drawn, or a fixed one when
+// both are missing (an empty road, a single point, a level profile). Local x
+// is drawn `exaggeration` times larger.
+QRectF fittable(const QRectF& r, double exaggeration)
 {
-    const double larger = std::max(r.width(), r.height());
+    const double larger = std::max(r.width() * exaggeration, r.height());
     const double side = larger > 0.0 ? larger : kEmptyExtent;
-    const double w = r.width() > 0.0 ? r.width() : side;
+    const double w = r.width() > 0.0 ? r.width() : side / exaggeration;
     const double h = r.height() > 0.0 ? r.height() : side;
     return QRectF(r.center().x() - w / 2, r.center().y() - h / 2, w, h);
 }
@@ -74,7 +77,11 @@ double distanceToPolyline(const QPointF& p, const QPolygonF& vertices)
 
 }  // namespace
 
-SurveyView::SurveyView(QWidget* parent) : QGraphicsView(parent), info_(new QLabel(this))
+SurveyView::SurveyView(QWidget* parent)
+    : QGraphicsView(parent),
+      gridOptions_{QSizeF(kGridPixels, kGridPixels), true},
+      fitPadding_(kFitPadding, kFitPadding, kFitPadding, kFitPadding),
+      info_(new QLabel(this))
 {
     auto* scene = new QGraphicsScene(this);
     // Every item moves on each zoom and pan step; an index would only be rebuilt.
@@ -84,6 +91,8 @@ SurveyView::SurveyView(QWidget* parent) : QGraphicsView(parent), info_(new QLabe
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setRenderHint(QPainter::Antialiasing);
+    // The grid and the labels move with every item: nothing stays put.
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     info_->hide();
     setMoveMode();
 }
@@ -110,6 +119,7 @@ void SurveyView::setMoveMode()
 
 void SurveyView::setMode(Mode mode)
 {
+    const bool changed = mode != mode_;
     mode_ = mode;
     switch (mode) {
     case SelectMode:
@@ -125,6 +135,8 @@ void SurveyView::setMode(Mode mode)
         viewport()->setCursor(Qt::OpenHandCursor);
         break;
     }
+    if (changed)
+        emit modeChanged(mode);
 }
 
 void SurveyView::toggleInfo()
@@ -132,42 +144,99 @@ void SurveyView::toggleInfo()
     info_->setVisible(!info_->isVisible());
 }
 
-QTransform SurveyView::itemTransform() const
-{
-    const QList<QGraphicsItem*> items = scene()->items();
-    return items.isEmpty() ? QTransform() : items.first()->transform();
-}
-
 void SurveyView::setItemTransform(const QTransform& transform)
 {
+    transform_ = transform;
     const QList<QGraphicsItem*> items = scene()->items();
     for (QGraphicsItem* item : items)
         item->setTransform(transform);
+    viewport()->update();
 }
 
 void SurveyView::fitToView(const QRectF& extent)
 {
     fitExtent_ = extent;
     showsFit_ = true;
-    const QRectF r = fittable(extent);
-    const double w = viewport()->width();
-    const double h = viewport()->height();
-    double s = std::min(w / r.height(), h / r.width()) - kFitMargin;
-    if (s <= 0.0)  // huge extents: the margin must not flip the drawing
-        s = std::min(w / r.height(), h / r.width()) * (1.0 - kFitMargin);
-    setItemTransform(QTransform(0, -s, s, 0, -r.y() * s, r.x() * s + h));
-    scene()->setSceneRect(0, 0, w, h);
+    hasDrawing_ = !scene()->items().isEmpty();
+    const QRectF viewportRect = viewport()->rect();
+    scene()->setSceneRect(viewportRect);
+    const QRectF r = fittable(extent, exaggeration_);
+
+    // The axes as they will be labelled near the fit, and the labels' room.
+    const QStringList axisLabels = {axisText(Qt::Vertical, r.left(), 1),
+                                    axisText(Qt::Vertical, r.right(), 1)};
+    QRectF target = AxesGrid::plotRectFor(viewportRect, QFontMetricsF(font()), axisLabels)
+                        .marginsRemoved(fitPadding_);
+    if (target.width() < 1.0 || target.height() < 1.0)
+        target = viewportRect;
+    const double s =
+        std::min(target.width() / r.height(), target.height() / (exaggeration_ * r.width()));
+    const double up = exaggeration_ * s;
+    setItemTransform(QTransform(0, -up, s, 0, target.center().x() - s * r.center().y(),
+                                target.center().y() + up * r.center().x()));
+}
+
+void SurveyView::fit()
+{
+    if (hasDrawing_)
+        fitToView(fitExtent_);
+}
+
+void SurveyView::setExaggeration(double exaggeration)
+{
+    const double ratio = exaggeration / exaggeration_;
+    exaggeration_ = exaggeration;
+    if (!hasDrawing_)
+        return;
+    if (showsFit_) {
+        fitToView(fitExtent_);
+    } else {
+        const QPointF middle = plotRect().center();
+        zoomAt(ratio, 1.0, middle.x(), middle.y());
+    }
 }
 
 void SurveyView::clearScene()
 {
     scene()->clear();
     selected_ = nullptr;
+    hasDrawing_ = false;
+    info_->setText(emptyInfo_);
+    info_->adjustSize();
+    info_->hide();
+}
+
+void SurveyView::setEmptyInfo(const QString& html)
+{
+    emptyInfo_ = html;
+    info_->setText(html);
+}
+
+QString SurveyView::axisText(Qt::Orientation, double value, int decimals) const
+{
+    return numbertext::fixed(value, decimals);
+}
+
+void SurveyView::drawUnderlay(QPainter*) {}
+
+void SurveyView::annotate(ScreenLabels&) {}
+
+AxesGrid SurveyView::axesGrid() const
+{
+    return AxesGrid(transform_, viewport()->rect(), QFontMetricsF(font()), gridOptions_,
+                    [this](Qt::Orientation axis, double value, int decimals) {
+                        return axisText(axis, value, decimals);
+                    });
+}
+
+QRectF SurveyView::plotRect() const
+{
+    return (paintedGrid_ ? *paintedGrid_ : axesGrid()).plotRect();
 }
 
 void SurveyView::zoomAt(double sx, double sy, double px, double py)
 {
-    if (scene()->items().isEmpty())
+    if (!hasDrawing_)
         return;
     const QTransform before = itemTransform();
     const QTransform scaled = QTransform::fromScale(sx, sy) * before;
@@ -179,10 +248,10 @@ void SurveyView::zoomAt(double sx, double sy, double px, double py)
 
 void SurveyView::panBy(double dx, double dy)
 {
-    if (scene()->items().isEmpty())
+    if (!hasDrawing_)
         return;
     const QTransform t = itemTransform();
-    setItemTransform(QTransform::fromTranslate(-dy / t.m21(), -dx / t.m12()) * t);
+    setItemTransform(QTransform::fromTranslate(dy / t.m12(), dx / t.m21()) * t);
     showsFit_ = false;
 }
 
@@ -244,6 +313,12 @@ void SurveyView::mousePressEvent(QMouseEvent* event)
     }
 }
 
+// Fast clicks arrive as a press and a double-click: in zoom mode each is a step.
+void SurveyView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+}
+
 void SurveyView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
@@ -257,10 +332,10 @@ void SurveyView::mouseMoveEvent(QMouseEvent* event)
         panBy(p.x() - lastDrag_.x(), p.y() - lastDrag_.y());
         lastDrag_ = p;
     }
-    if (scene()->items().isEmpty())
+    if (!hasDrawing_)
         return;
-    const QTransform t = itemTransform();
-    emit coordinateChanged((p.y() - t.dy()) / t.m12(), (p.x() - t.dx()) / t.m21());
+    const QTransform& t = transform_;
+    emit cursorMoved(cursorText((p.y() - t.dy()) / t.m12(), (p.x() - t.dx()) / t.m21()));
 }
 
 void SurveyView::wheelEvent(QWheelEvent* event)
@@ -291,7 +366,7 @@ void SurveyView::resizeEvent(QResizeEvent* event)
     // A drawing made while its page was hidden, or one the user has not
     // zoomed or panned, fits the new size; otherwise the scene just stays the
     // viewport, so that pixels and scene units agree.
-    if (showsFit_ && !scene()->items().isEmpty())
+    if (showsFit_ && hasDrawing_)
         fitToView(fitExtent_);
     else
         scene()->setSceneRect(0, 0, viewport()->width(), viewport()->height());
@@ -300,4 +375,32 @@ void SurveyView::resizeEvent(QResizeEvent* event)
 void SurveyView::drawBackground(QPainter* painter, const QRectF& rect)
 {
     painter->fillRect(rect, Qt::black);
+    paintedGrid_.reset();
+    if (!hasDrawing_)
+        return;
+    paintedGrid_ = axesGrid();
+    paintedGrid_->drawLines(painter);
+    painter->save();
+    drawUnderlay(painter);
+    painter->restore();
+}
+
+void SurveyView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        labelSizes_.clear();
+    QGraphicsView::changeEvent(event);
+}
+
+void SurveyView::drawForeground(QPainter* painter, const QRectF&)
+{
+    if (!paintedGrid_)
+        return;
+    painter->save();
+    painter->setFont(font());
+    ScreenLabels labels(painter, paintedGrid_->plotRect(), labelSizes_);
+    annotate(labels);
+    drawnLabels_ = labels.drawn();
+    paintedGrid_->drawBands(painter);
+    painter->restore();
 }

@@ -1,13 +1,46 @@
 #include "verticalview.h"
 
 #include "globals.h"
-#include "griditem.h"
+#include "numbertext.h"
 #include "vgraphicsitem.h"
 
 #include <QGraphicsScene>
 #include <QLabel>
+#include <QSettings>
 
-VerticalView::VerticalView(QWidget* parent) : SurveyView(parent) {}
+namespace {
+
+const char* const kExaggerationKey = "profile/verticalExaggeration";
+
+// Room for a grade point's label above a crest and below a sag.
+constexpr double kLabelRoom = 90.0;
+constexpr double kSideRoom = 30.0;
+
+}  // namespace
+
+const QList<int>& VerticalView::exaggerations()
+{
+    static const QList<int> offered = {1, 2, 5, 10, 20, 50};
+    return offered;
+}
+
+VerticalView::VerticalView(QWidget* parent) : SurveyView(parent)
+{
+    // Station labels are wide, elevations only as high as a line.
+    setGridOptions({QSizeF(110.0, 40.0), false});
+    setFitPadding(QMarginsF(kSideRoom, kLabelRoom, kSideRoom, kLabelRoom));
+    const int remembered = QSettings().value(kExaggerationKey, kDefaultExaggeration).toInt();
+    setExaggeration(exaggerations().contains(remembered) ? remembered : kDefaultExaggeration);
+}
+
+void VerticalView::setVerticalExaggeration(int exaggeration)
+{
+    if (!exaggerations().contains(exaggeration) || exaggeration == verticalExaggeration())
+        return;
+    QSettings().setValue(kExaggerationKey, exaggeration);
+    setExaggeration(exaggeration);
+    emit verticalExaggerationChanged(exaggeration);
+}
 
 void VerticalView::refresh()
 {
@@ -18,7 +51,29 @@ void VerticalView::refresh()
             scene()->addItem(new VGraphicsItem(i));
         scene()->addItem(new VGraphicsItem(i, i + 1));
     }
-    fitToView(GridItem::addBehind(scene()));
+    gradePoints_.rebuild(theRoad);
+    fitToView(scene()->itemsBoundingRect());
+}
+
+QString VerticalView::cursorText(double x, double y) const
+{
+    return tr("Station %1  H %2").arg(numbertext::station(y), numbertext::fixed(x));
+}
+
+QString VerticalView::axisText(Qt::Orientation axis, double value, int decimals) const
+{
+    return axis == Qt::Horizontal ? numbertext::station(value, decimals)
+                                  : numbertext::fixed(value, decimals);
+}
+
+void VerticalView::drawUnderlay(QPainter* painter)
+{
+    gradePoints_.drawTangents(painter, itemTransform(), plotRect());
+}
+
+void VerticalView::annotate(ScreenLabels& labels)
+{
+    gradePoints_.label(labels, itemTransform());
 }
 
 void VerticalView::pick(const QPoint& pos)
@@ -39,6 +94,7 @@ QString VerticalView::pointTable(int index) const
     const VerticalEntity* before = theRoad.GetVertical(index - 1);
     if (!v)
         return QString();
+    const bool last = index + 1 >= theRoad.NumberOfVertical();
     return tr("<table width=\"300\" bgcolor=\"#ffff80\" border=\"1\" cellspacing=\"0\" "
               "style=\"font-family:Arial,Helvetica,sans-serif\">"
               "<tr><td bgcolor=\"#c0c0c0\">Attribute</td><td bgcolor=\"#c0c0c0\">Value</td></tr>"
@@ -49,10 +105,8 @@ QString VerticalView::pointTable(int index) const
               "<tr><td bgcolor=\"#808080\">Radius</td><td bgcolor=\"#ffffff\">%5</td></tr>"
               "<tr><td bgcolor=\"#808080\">Tangent</td><td bgcolor=\"#ffffff\">%6</td></tr>"
               "</table>")
-        .arg(v->mile)
-        .arg(v->height)
-        .arg(before ? QString::number(before->slope) : QString())
-        .arg(index + 1 < theRoad.NumberOfVertical() ? QString::number(v->slope) : QString())
-        .arg(v->radius)
-        .arg(v->tangent);
+        .arg(numbertext::station(v->mile), numbertext::fixed(v->height),
+             before ? numbertext::percent(before->slope) : QString(),
+             last ? QString() : numbertext::percent(v->slope), numbertext::fixed(v->radius),
+             numbertext::fixed(v->tangent));
 }

@@ -3,10 +3,15 @@
 #include "dialogtest.h"
 #include "idataimporter.h"
 #include "importerloader.h"
+#include "views/surveyview.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStackedWidget>
+#include <QStatusBar>
 #include <QToolBar>
 
 namespace {
@@ -46,6 +51,25 @@ private:
         writeFile(path(name), readFile(VANTOREL_EXAMPLES "/example-road.rod").replace(from, to));
         return path(name);
     }
+    // Opens a copy of the example road and shows the window.
+    void openExampleRoad()
+    {
+        const QString file = exampleCopy("example.rod", QByteArray(), QByteArray());
+        trigger("actionOpen", {choose(file), press(QMessageBox::Ok)});
+        window_->resize(900, 700);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    SurveyView* view(const char* name) const { return window_->findChild<SurveyView*>(name); }
+    // Shows the view's page and clicks the local point there in select mode.
+    void pick(const char* page, const char* name, const QPointF& local)
+    {
+        action(page)->trigger();
+        SurveyView* v = view(name);
+        v->setSelectMode();
+        const QPoint at = v->itemTransform().map(local).toPoint();
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, at);
+    }
     // An unsaved road of a single point.
     static void makePoint()
     {
@@ -66,9 +90,12 @@ private slots:
                  QStringList({"File", "Road", "View", "Tool", "Help"}));
         QCOMPARE(visibleActions(window_->findChild<QMenu*>("menuFile")),
                  QStringList({"New", "Open", "Save", "SaveAs", "Export LandXML...", "Quit"}));
-        QCOMPARE(visibleActions(window_->findChild<QMenu*>("menuView")),
-                 QStringList({"Select", "ZoomIn", "ZoomOut", "Move", "Info", "|", "HorizonView",
-                              "VerticalView", "SectionView"}));
+        QCOMPARE(
+            visibleActions(window_->findChild<QMenu*>("menuView")),
+            QStringList({"Select", "ZoomIn", "ZoomOut", "Move", "Fit", "Info", "|", "HorizonView",
+                         "VerticalView", "SectionView", "|", "Vertical Exaggeration"}));
+        QCOMPARE(visibleActions(window_->findChild<QMenu*>("menuExaggeration")),
+                 QStringList({"1×", "2×", "5×", "10×", "20×", "50×"}));
         // The importers found beside the program sit just above Export, in
         // the order the directory lists them; Import and enum Pt stay hidden.
         QStringList tools = visibleActions(window_->findChild<QMenu*>("menuFunction"));
@@ -196,6 +223,107 @@ private slots:
         QCOMPARE(loaded.count(), 1);
         QCOMPARE(theRoad.NumberOfHorizon(), elements);
         QVERIFY(!theRoad.IsModified());
+    }
+
+    void statusBarReadsWhatLiesUnderTheCursor_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("readout");
+        QTest::newRow("plan") << QString("actionHorizonView")
+                              << QString(R"(N 33\d{5}\.\d{3}  E 50\d{4}\.\d{3})");
+        QTest::newRow("profile") << QString("actionVerticalView")
+                                 << QString(R"(Station K\d\+\d{3}\.\d{3}  H 1\d\d\.\d{3})");
+        QTest::newRow("cross-section")
+            << QString("actionSectionView") << QString(R"(Offset -?\d+\.\d{3}  dH -?\d+\.\d{3})");
+    }
+
+    void statusBarReadsWhatLiesUnderTheCursor()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, readout);
+        openExampleRoad();
+        action(page.toLatin1())->trigger();
+        auto* stack = window_->findChild<QStackedWidget*>("stackedWidget");
+        QWidget* viewport = stack->currentWidget()->findChild<SurveyView*>()->viewport();
+        // The cursor may be where the previous row left it: it moves twice.
+        QTest::mouseMove(viewport, viewport->rect().center() / 2);
+        QTest::mouseMove(viewport, viewport->rect().center());
+        const QRegularExpression expected("^" + readout + "$");
+        QTRY_VERIFY2(expected.match(window_->statusBar()->currentMessage()).hasMatch(),
+                     qPrintable(window_->statusBar()->currentMessage()));
+    }
+
+    void infoPanelsAreEmptiedWhenTheRoadIsReplaced_data()
+    {
+        QTest::addColumn<QString>("replacement");
+        for (const char* replacement : {"New", "Open", "Import"})
+            QTest::newRow(replacement) << QString(replacement);
+    }
+
+    void infoPanelsAreEmptiedWhenTheRoadIsReplaced()
+    {
+        QFETCH(QString, replacement);
+        openExampleRoad();
+        const QString emptyPlan = view("horizonView")->infoLabel()->text();
+        const QString emptyProfile = view("verticalView")->infoLabel()->text();
+        const RoadEntity& arc = *theRoad.GetHorizon(3);
+        double x = 0, y = 0, h = 0;
+        arc.L2XY(arc.l1 + arc.length / 2, &x, &y, nullptr);
+        pick("actionHorizonView", "horizonView", QPointF(x, y));
+        const double station = theRoad.GetVertical(0)->mile + 100;
+        theRoad.CalElevation(station, &h, nullptr);
+        pick("actionVerticalView", "verticalView", QPointF(h, station));
+        QVERIFY(view("horizonView")->infoLabel()->text().contains(">Arc<"));
+        QVERIFY(view("verticalView")->infoLabel()->text() != emptyProfile);
+
+        if (replacement == "New") {
+            trigger("actionNew", {});
+        } else if (replacement == "Open") {
+            trigger("actionOpen",
+                    {choose(exampleCopy("other.rod", "161.5", "162.5")), press(QMessageBox::Ok)});
+        } else {
+            const QString file = path("three.dat");
+            writeFile(file, "A,,500000,3380000,10\nB,,500300,3380400,11\nC,,500600,3380800,12\n");
+            import({press(QMessageBox::Yes), choose(file)});
+        }
+        QCOMPARE(view("horizonView")->infoLabel()->text(), emptyPlan);
+        QCOMPARE(view("verticalView")->infoLabel()->text(), emptyProfile);
+    }
+
+    void openedRoadShowsItsFirstCrossSection()
+    {
+        openExampleRoad();
+        action("actionSectionView")->trigger();
+        const SurveyView* section = view("sectionView");
+        QCOMPARE(section->scene()->items().size(), 4 + 4);  // Fill on both sides
+        section->viewport()->grab();
+        QStringList texts;
+        for (const ScreenLabels::Drawn& label : section->drawnLabels())
+            texts << label.text;
+        QVERIFY2(texts.contains("K0+000.000 to K0+400.000"), qPrintable(texts.join(" | ")));
+    }
+
+    void toolBarShowsTheModeOfThePageOnScreenAndHomeFits()
+    {
+        openExampleRoad();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        SurveyView* plan = view("horizonView");
+        QVERIFY(action("actionMove")->isChecked());
+        action("actionZoomIn")->trigger();
+        QVERIFY(action("actionZoomIn")->isChecked() && !action("actionMove")->isChecked());
+        const QTransform fit = plan->itemTransform();
+        QTest::mouseClick(plan->viewport(), Qt::LeftButton, {}, QPoint(200, 200));
+        QVERIFY(plan->itemTransform() != fit);
+        QTest::keyClick(plan, Qt::Key_Home);
+        QCOMPARE(plan->itemTransform(), fit);
+        // Select while Ctrl is held; the profile keeps a mode of its own.
+        QTest::keyPress(plan, Qt::Key_Control);
+        QVERIFY(action("actionSelect")->isChecked());
+        QTest::keyRelease(plan, Qt::Key_Control);
+        QVERIFY(action("actionZoomIn")->isChecked());
+        action("actionVerticalView")->trigger();
+        QVERIFY(action("actionMove")->isChecked());
     }
 
     void importersAreOnlyRealPlugIns()

@@ -1,7 +1,8 @@
-// The plan, profile and cross-section views: fit, grid, zoom, pan, select
-// mode and picking, driven with the mouse and keys.
+// The plan, profile and cross-section views: fit, zoom, pan, select mode and
+// picking, driven with the mouse and keys; the labels they write, the
+// profile's exaggeration.
 #include "testroad.h"
-#include "views/griditem.h"
+#include "views/axisticks.h"
 #include "views/mygraphicsview.h"
 #include "views/roadgraphicsitem.h"
 #include "views/sectionview.h"
@@ -11,6 +12,9 @@
 #include <QGraphicsLineItem>
 #include <QGraphicsScene>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <memory>
@@ -60,6 +64,27 @@ void click(const SurveyView& view, const QPoint& at)
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at);
 }
 
+// The labels of a fresh repaint whose text matches the pattern.
+QVector<ScreenLabels::Drawn> labelsAfterRepaint(const SurveyView& view, const QString& pattern)
+{
+    view.viewport()->grab();
+    QVector<ScreenLabels::Drawn> found;
+    const QRegularExpression wanted(pattern);
+    for (const ScreenLabels::Drawn& label : view.drawnLabels())
+        if (wanted.match(label.text).hasMatch())
+            found << label;
+    return found;
+}
+
+bool anyOverlap(const QVector<ScreenLabels::Drawn>& labels)
+{
+    for (int i = 0; i < labels.size(); ++i)
+        for (int j = i + 1; j < labels.size(); ++j)
+            if (labels[i].box.intersects(labels[j].box))
+                return true;
+    return false;
+}
+
 }  // namespace
 
 class ViewsTest : public QObject
@@ -67,58 +92,63 @@ class ViewsTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName("Vantorel");
+        QCoreApplication::setApplicationName("views_test");
+        QSettings().clear();
+    }
     void init() { QVERIFY(loadExampleRoad()); }
 
-    void gridStepSnapsATenthOfTheLargerExtent_data()
+    void stepsAreNice_data()
     {
-        QTest::addColumn<QRectF>("extent");
-        QTest::addColumn<int>("step");
-        QTest::newRow("small") << QRectF(0, 0, 99, 40) << 10;
-        QTest::newRow("wide") << QRectF(0, 0, 1500, 800) << 100;
-        QTest::newRow("tall") << QRectF(0, 0, 800, 1500) << 100;
-        QTest::newRow("below 5 km") << QRectF(0, 0, 4999, 10) << 200;
-        QTest::newRow("above 5 km") << QRectF(0, 0, 7340, 100) << 734;
-        QTest::newRow("empty") << QRectF() << 10;
+        QTest::addColumn<double>("minimum");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<int>("decimals");
+        QTest::newRow("one") << 1.0 << 1.0 << 0;
+        QTest::newRow("just above one") << 1.01 << 2.0 << 0;
+        QTest::newRow("to five") << 3.0 << 5.0 << 0;
+        QTest::newRow("to ten") << 7.0 << 10.0 << 0;
+        QTest::newRow("hundreds") << 420.0 << 500.0 << 0;
+        QTest::newRow("kilometres") << 1300.0 << 2000.0 << 0;
+        QTest::newRow("centimetres") << 0.03 << 0.05 << 2;
+        QTest::newRow("a fifth") << 0.15 << 0.2 << 1;
     }
 
-    void gridStepSnapsATenthOfTheLargerExtent()
+    void stepsAreNice()
     {
-        QFETCH(QRectF, extent);
-        QFETCH(int, step);
-        QCOMPARE(GridItem::stepFor(extent), step);
+        QFETCH(double, minimum);
+        QFETCH(double, step);
+        QFETCH(int, decimals);
+        QCOMPARE(axisticks::niceStep(minimum), step);
+        QCOMPARE(axisticks::decimalsFor(step), decimals);
     }
 
     void exampleRoadFitsZoomsBackAndPans_data()
     {
         QTest::addColumn<int>("page");
-        QTest::addColumn<int>("gridStep");
         QTest::addColumn<int>("pieces");
-        // 4.1 km of road: a tenth of it snapped down to 200 m. Pieces: the
-        // start point and 17 elements; 5 grade lines and 4 vertical curves;
-        // 7 segments of Cut and 4 of Fill.
-        QTest::newRow("plan") << 0 << 200 << 18;
-        QTest::newRow("profile") << 1 << 200 << 9;
-        QTest::newRow("cross-section, no grid") << 2 << 0 << 11;
+        // The start point and 17 elements; 5 grade lines and 4 vertical
+        // curves; 7 segments of Cut and 4 of Fill.
+        QTest::newRow("plan") << 0 << 18;
+        QTest::newRow("profile") << 1 << 9;
+        QTest::newRow("cross-section") << 2 << 11;
     }
 
     void exampleRoadFitsZoomsBackAndPans()
     {
         QFETCH(int, page);
-        QFETCH(int, gridStep);
         QFETCH(int, pieces);
         const std::unique_ptr<SurveyView> view = shownView(page);
         QCOMPARE(itemsOf<DrawnPathItem>(*view).size() + itemsOf<QGraphicsLineItem>(*view).size(),
                  pieces);
-        const QList<GridItem*> grid = itemsOf<GridItem>(*view);
-        QCOMPARE(grid.isEmpty() ? 0 : grid.first()->xStep(), gridStep);
-        // The drawing fills the viewport one way.
-        QRectF drawn;
-        for (QGraphicsItem* item : view->scene()->items())
-            if (!dynamic_cast<GridItem*>(item))
-                drawn |= item->sceneBoundingRect();
+        // The drawing fills the viewport one way, beside its axes.
+        const QRectF drawn = view->scene()->itemsBoundingRect();
         const QRectF viewport = view->viewport()->rect();
-        QVERIFY(viewport.adjusted(-1, -1, 1, 1).contains(drawn));
-        QVERIFY(drawn.width() > 0.9 * viewport.width() || drawn.height() > 0.9 * viewport.height());
+        QVERIFY(viewport.contains(drawn));
+        QVERIFY(drawn.width() > 0.75 * viewport.width() ||
+                drawn.height() > 0.75 * viewport.height());
 
         // Where a point of the fit is drawn now, rounded to 1/1000 pixel.
         const QTransform fit = view->itemTransform();
@@ -126,15 +156,18 @@ private slots:
             const QPointF q = view->itemTransform().map(fit.inverted().map(p));
             return QPointF(std::round(q.x() * 1000) / 1000, std::round(q.y() * 1000) / 1000);
         };
-        // A zoom in keeps the point under the cursor; a wheel step back out
-        // restores the fit.
+        // A double-click (press, release, double-click) in zoom mode is two
+        // steps, the point under the cursor kept; two wheel steps back out restore the fit.
         const QPoint cursor(310, 220);
         view->setZoomInMode();
-        click(*view, cursor);
-        QCOMPARE(view->itemTransform().m21() / fit.m21(), SurveyView::kZoomStep);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cursor);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cursor);
+        QCOMPARE(view->itemTransform().m21() / fit.m21(),
+                 SurveyView::kZoomStep * SurveyView::kZoomStep);
         QCOMPARE(now(cursor), QPointF(cursor));
         QWheelEvent down(cursor, view->viewport()->mapToGlobal(cursor), QPoint(), QPoint(0, -120),
                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view->viewport(), &down);
         QApplication::sendEvent(view->viewport(), &down);
         QCOMPARE(now(QPointF(0, 0)), QPointF(0, 0));
         QCOMPARE(now(QPointF(800, 600)), QPointF(800, 600));
@@ -184,7 +217,13 @@ private slots:
         QApplication::sendEvent(view.get(), &repeat);
         click(*view, middleOf(3));
         QVERIFY(view->infoLabel()->isVisible());
-        QVERIFY(view->infoLabel()->text().contains(">Arc<"));
+        const QString info = view->infoLabel()->text();
+        QVERIFY(info.contains(">Arc<"));
+        // Coordinates and stations to the millimetre, angles in DMS.
+        QVERIFY2(info.contains(">3381516.054<") && info.contains(">502809.842<") &&
+                     info.contains(">K0+540.000<") &&
+                     info.contains(QString::fromUtf8(">22°12'07.6\"<")),
+                 qPrintable(info));
         QCOMPARE(arc->pen().color(), QColor(Qt::red));
         // Picking another element gives the first its colour back.
         click(*view, middleOf(1));
@@ -233,13 +272,52 @@ private slots:
         view.setSelectMode();
         click(view, pixelOf(view, -0.5, 4.0));
         QVERIFY(view.infoLabel()->isVisible());
-        QVERIFY(view.infoLabel()->text().contains("inf"));
+        QVERIFY(view.infoLabel()->text().contains(">1:0<"));
         // The first left segment, from the centre line to 3.5 m left.
         view.setLeftTemplate("A");
         view.refresh();
         click(view, pixelOf(view, -0.035, -1.75));
-        QVERIFY(view.infoLabel()->text().contains(">-0.02<"));
-        QVERIFY(view.infoLabel()->text().contains(">3.5<"));
+        QVERIFY(view.infoLabel()->text().contains(">-2.00%<"));
+        QVERIFY(view.infoLabel()->text().contains(">3.500<"));
+    }
+
+    void planStationLabelsKeepTheirPixelSizeAndNeverOverlap()
+    {
+        const std::unique_ptr<SurveyView> view = shownView(0);
+        const RoadEntity& spiral = *theRoad.GetHorizon(10);
+        const QPoint zoomedAt = pixelOf(*view, spiral.x1, spiral.y1);
+        QVector<double> heights;
+        for (int zoom = 0; zoom < 2; ++zoom) {
+            const QVector<ScreenLabels::Drawn> ticks = labelsAfterRepaint(*view, R"(^K\d\+\d{3}$)");
+            const QVector<ScreenLabels::Drawn> ends =
+                labelsAfterRepaint(*view, R"(^(QD|ZH|HY|YH|HZ|ZD) K\d\+\d{3}\.\d{3}$)");
+            QVERIFY(ticks.size() >= 2 && !ends.isEmpty());
+            for (const auto& label : ticks + ends)
+                heights << label.box.height();
+            QVERIFY(!anyOverlap(view->drawnLabels()));
+            for (int step = 0; step < 8; ++step)
+                view->zoomAt(SurveyView::kZoomStep, SurveyView::kZoomStep, zoomedAt.x(),
+                             zoomedAt.y());
+        }
+        QCOMPARE(*std::min_element(heights.begin(), heights.end()),
+                 *std::max_element(heights.begin(), heights.end()));
+    }
+
+    void profileFitShowsTheWholeHeightRangeAtTheChosenExaggeration()
+    {
+        for (const int exaggeration : {10, 50}) {
+            const std::unique_ptr<SurveyView> view = shownView(1);
+            auto* profile = static_cast<VerticalView*>(view.get());
+            QCOMPARE(profile->verticalExaggeration(),
+                     exaggeration);  // 10 at first, then remembered
+            const QTransform t = view->itemTransform();
+            QCOMPARE(-t.m12() / t.m21(), double(exaggeration));
+            QVERIFY(QRectF(view->viewport()->rect()).contains(view->scene()->itemsBoundingRect()));
+            // Every grade point labelled with its station and grades.
+            QCOMPARE(labelsAfterRepaint(*view, R"(^K\d\+\d{3}\.\d{3}\nH \d+\.\d{3}\n)").size(),
+                     theRoad.NumberOfVertical());
+            profile->setVerticalExaggeration(50);
+        }
     }
 };
 
