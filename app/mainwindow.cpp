@@ -50,8 +50,13 @@ MainWindow::MainWindow(QWidget* parent)
     connectViews();
     showPage(kPlanView);
     updateTitle();
-    connect(document_, &RoadDocument::roadEdited, this, &MainWindow::refreshViews);
-    connect(document_, &RoadDocument::roadReplaced, this, &MainWindow::showNewRoad);
+    connect(document_, &RoadDocument::roadEdited, this, &MainWindow::redraw);
+    connect(document_, &RoadDocument::roadReplaced, this, [this](RoadDocument::Parts parts) {
+        if (parts == RoadDocument::WholeRoad)
+            showNewRoad();
+        else
+            redraw(parts);
+    });
     connect(document_, &RoadDocument::filePathChanged, this, &MainWindow::updateTitle);
     connect(document_, &RoadDocument::modifiedChanged, this, &MainWindow::setWindowModified);
     loadImporters();
@@ -158,10 +163,14 @@ void MainWindow::refreshView(int index)
     }
 }
 
-void MainWindow::refreshViews()
+void MainWindow::redraw(RoadDocument::Parts parts)
 {
-    for (int index : {kPlanView, kProfileView, kSectionView})
-        refreshView(index);
+    if (parts & RoadDocument::Alignment)
+        refreshView(kPlanView);
+    if (parts & RoadDocument::Profile)
+        refreshView(kProfileView);
+    if (parts & RoadDocument::CrossSections)
+        refreshView(kSectionView);
 }
 
 void MainWindow::showSection(const std::string& left, const std::string& right, double from,
@@ -348,7 +357,7 @@ void MainWindow::onImport(const QString& name)
     const RoadSnapshot before;
     const ImportOutcome outcome = runImport(importer, &theRoad, file, this);
     if (outcome.imported) {
-        document_->recordEdit(importStepName(importer->name()), before,
+        document_->recordEdit(importStepName(importer->name()), before, RoadDocument::WholeRoad,
                               RoadDocument::Change::Replaced);
         showPage(kPlanView);
         lastImportDirectory_ = QFileInfo(file).absolutePath();

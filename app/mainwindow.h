@@ -83,7 +83,8 @@ protected:
 
 private:
     void loadImporters();
-    void refreshViews();
+    // Redraws the views of what changed.
+    void redraw(RoadDocument::Parts parts);
     // The section the section-assignment dialog has selected.
     void showSection(const std::string& left, const std::string& right, double from, double to);
     void showPage(int index);

@@ -8,8 +8,8 @@
 class RoadDocument::Step : public QUndoCommand
 {
 public:
-    Step(RoadDocument& document, const QString& name, const RoadSet& before)
-        : QUndoCommand(name), document_(document), other_(before)
+    Step(RoadDocument& document, const QString& name, const RoadSet& before, Parts parts)
+        : QUndoCommand(name), document_(document), other_(before), parts_(parts)
     {}
 
     void undo() override { exchange(); }
@@ -27,12 +27,13 @@ private:
     void exchange()
     {
         const RoadSet current = theRoad;
-        document_.replaceRoad(other_);
+        document_.replaceRoad(other_, parts_);
         other_ = current;
     }
 
     RoadDocument& document_;
     RoadSet other_;
+    Parts parts_;
     bool recorded_ = true;
 };
 
@@ -59,17 +60,18 @@ bool RoadDocument::isModified() const
     return theRoad.IsModified();
 }
 
-void RoadDocument::recordEdit(const QString& name, const RoadSnapshot& before, Change why)
+void RoadDocument::recordEdit(const QString& name, const RoadSnapshot& before, Parts parts,
+                              Change why)
 {
-    history_.push(new Step(*this, name, before.road()));
-    tell(why);
+    history_.push(new Step(*this, name, before.road(), parts));
+    tell(why, parts);
 }
 
 void RoadDocument::startAfresh()
 {
     history_.clear();
     theRoad.SetModified(false);
-    tell(Change::Replaced);
+    tell(Change::Replaced, WholeRoad);
     emit filePathChanged(filePath());
 }
 
@@ -84,12 +86,12 @@ bool RoadDocument::save(const QString& path)
     return true;
 }
 
-void RoadDocument::replaceRoad(const RoadSet& road)
+void RoadDocument::replaceRoad(const RoadSet& road, Parts parts)
 {
     const std::string file = theRoad.FilePath();
     theRoad = road;
     theRoad.SetFilePath(file);
-    replaced_ = true;
+    replaced_ = parts;
 }
 
 // The modified flag follows the history: back at the saved state, the road
@@ -98,15 +100,16 @@ void RoadDocument::historyMoved()
 {
     theRoad.SetModified(!history_.isClean());
     if (replaced_) {
-        replaced_ = false;
-        tell(Change::Replaced);
+        const Parts parts = replaced_;
+        replaced_ = {};
+        tell(Change::Replaced, parts);
     }
 }
 
-void RoadDocument::tell(Change why)
+void RoadDocument::tell(Change why, Parts parts)
 {
     if (why == Change::Edited)
-        emit roadEdited();
+        emit roadEdited(parts);
     else
-        emit roadReplaced();
+        emit roadReplaced(parts);
 }

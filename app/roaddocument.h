@@ -20,9 +20,12 @@ class RoadDocument : public QObject
 
 public:
     // Why the road changed: an editor applied its own edit and already shows
-    // it, or the road was replaced as a whole (opened, started anew,
-    // imported, undone, redone) and every open editor should show it afresh.
+    // it, or the road was replaced (opened, started anew, imported, undone,
+    // redone) and every open editor should show it afresh.
     enum class Change { Edited, Replaced };
+    // What a change touched, so that only its drawings are redrawn.
+    enum Part { Alignment = 0x1, Profile = 0x2, CrossSections = 0x4, WholeRoad = 0x7 };
+    Q_DECLARE_FLAGS(Parts, Part)
 
     // Each step keeps a copy of the road; this many are plenty to go back.
     static constexpr int kHistoryLimit = 100;
@@ -36,7 +39,8 @@ public:
     bool isModified() const;
 
     // Records what changed in theRoad since `before` was taken as one step.
-    void recordEdit(const QString& name, const RoadSnapshot& before, Change why = Change::Edited);
+    void recordEdit(const QString& name, const RoadSnapshot& before, Parts parts,
+                    Change why = Change::Edited);
     // theRoad was opened from a file or started anew: a fresh history.
     void startAfresh();
     // Saves theRoad to `path`, or to its own file when `path` is empty; the
@@ -44,9 +48,9 @@ public:
     bool save(const QString& path = QString());
 
 signals:
-    // The two reasons for a change; the views redraw on either.
-    void roadEdited();
-    void roadReplaced();
+    // The two reasons for a change; the views redraw the parts on either.
+    void roadEdited(RoadDocument::Parts parts);
+    void roadReplaced(RoadDocument::Parts parts);
     void modifiedChanged(bool modified);
     void filePathChanged(const QString& path);
 
@@ -54,12 +58,14 @@ private:
     class Step;
 
     // theRoad takes the content of `road` and keeps its own file.
-    void replaceRoad(const RoadSet& road);
+    void replaceRoad(const RoadSet& road, Parts parts);
     void historyMoved();
-    void tell(Change why);
+    void tell(Change why, Parts parts);
 
     QUndoStack history_;
-    bool replaced_ = false;  // by a step, told once the history has moved
+    Parts replaced_;  // by a step, told once the history has moved
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(RoadDocument::Parts)
 
 #endif  // VANTOREL_ROADDOCUMENT_H

@@ -140,7 +140,7 @@ void HorizonDialog::onApplyHorizon()
     const int rows = model_->rowCount();
     if (rows <= 1) {
         // An empty table empties the road's alignment; the plan shows it.
-        document_->recordEdit(tr("Apply elements"), before);
+        document_->recordEdit(tr("Apply elements"), before, RoadDocument::Alignment);
         return;
     }
     theRoad.InsertHorizonPoint(model_->value(0, MyItemModel::NorthColumn),
@@ -177,7 +177,7 @@ void HorizonDialog::onApplyHorizon()
     ui->crossTable->setRowCount(0);
     if (theRoad.ToCross_v2())
         loadCrossTable();
-    document_->recordEdit(tr("Apply elements"), before);
+    document_->recordEdit(tr("Apply elements"), before, RoadDocument::Alignment);
 }
 
 void HorizonDialog::onLengthRefused(int code)

@@ -388,7 +388,7 @@ void HorizonDialog::on_pushButtonApply_clicked()
     }
     showCurveDesign();
     model_->LoadRoadData();
-    document_->recordEdit(tr("Apply intersection points"), before);
+    document_->recordEdit(tr("Apply intersection points"), before, RoadDocument::Alignment);
 }
 
 void HorizonDialog::on_pushButtonImport_clicked()
@@ -441,7 +441,7 @@ void HorizonDialog::loadCrossFile()
     }
     filedialogs::rememberDirectory(kCrossKind, path);
     loadCrossTable();
-    document_->recordEdit(tr("Load intersection points"), before);
+    document_->recordEdit(tr("Load intersection points"), before, RoadDocument::Alignment);
 }
 
 void HorizonDialog::saveCrossFile()

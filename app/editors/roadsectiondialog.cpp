@@ -156,7 +156,7 @@ void RoadSectionDialog::on_okButton_clicked()
             messages::warning(this, tr("warning"), tr("the %1 item cannot be added!").arg(row));
     }
     theRoad.SetModified(true);
-    document_->recordEdit(tr("Apply sections"), before);
+    document_->recordEdit(tr("Apply sections"), before, RoadDocument::CrossSections);
     close();
 }
 

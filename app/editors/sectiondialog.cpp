@@ -209,7 +209,7 @@ void SectionDialog::on_okButton_clicked()
         theRoad.AddTemplate(t);
     }
     theRoad.SetModified(true);
-    document_->recordEdit(tr("Apply templates"), before);
+    document_->recordEdit(tr("Apply templates"), before, RoadDocument::CrossSections);
     close();
 }
 

@@ -114,7 +114,7 @@ void VerticalDialog::on_pushButton_3_clicked()
     }
     switch (theRoad.ApplyVertical()) {
     case 0:
-        document_->recordEdit(tr("Apply profile"), before);
+        document_->recordEdit(tr("Apply profile"), before, RoadDocument::Profile);
         break;
     case 7:
         before.restore();
