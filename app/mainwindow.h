@@ -11,6 +11,7 @@
 #include <string>
 
 class IDataImporter;
+class RecentFiles;
 
 namespace Ui {
 class MainWindowClass;
@@ -46,6 +47,11 @@ public:
 
     bool save();
     bool saveAs();
+    // Opens a road file after the unsaved-changes question; false when the
+    // user cancelled or the file could not be opened.
+    bool openRoad(const QString& path);
+    // Shows the window as it was left last time, else maximized.
+    void showAsLastTime();
 
 signals:
     void dataLoaded(int type);
@@ -80,9 +86,18 @@ private slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void loadImporters();
+    // The Edit menu and the tool-bar buttons of the history.
+    void addHistoryActions();
+    void addRecentFiles();
+    // Loads the road file with the version questions.
+    bool loadRoad(const QString& path);
+    void openRecentFile(const QString& path);
+    void rememberWindow() const;
     // Redraws the views of what changed.
     void redraw(RoadDocument::Parts parts);
     // The section the section-assignment dialog has selected.
@@ -107,8 +122,7 @@ private:
     RoadDocument* document_;
     QHash<QString, IDataImporter*> importers_;
     QStringList importerFilters_;
-    QString lastOpenDirectory_;
-    QString lastImportDirectory_;
+    RecentFiles* recentFiles_ = nullptr;
 };
 
 #endif  // VANTOREL_MAINWINDOW_H

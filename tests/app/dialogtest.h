@@ -42,6 +42,19 @@ protected:
 
     QUndoStack* history() const { return window_->document()->history(); }
 
+    // The last step is named `name`; Edit > Undo brings back the road of
+    // `before` (its roadFields), Edit > Redo the road as it is now.
+    void checkUndoRedo(const QString& name, const QString& before) const
+    {
+        const QString after = roadFields(theRoad);
+        QCOMPARE(history()->undoText(), name);
+        window_->findChild<QAction*>("actionUndo")->trigger();
+        QCOMPARE(roadFields(theRoad), before);
+        window_->findChild<QAction*>("actionRedo")->trigger();
+        QCOMPARE(roadFields(theRoad), after);
+        QVERIFY(theRoad.IsModified());
+    }
+
     // Triggers the window's action and returns the dialog it opened, once
     // shown; null when there is none.
     template <typename Dialog>

@@ -231,6 +231,7 @@ private slots:
         for (int row = 1; row <= 3; ++row)
             designCurve(parts, row, row, curves[row - 1]);
         QCOMPARE(boxRaisedBy([&] { parts.click("pushButtonApply"); }), QString());
+        checkUndoRedo("Apply intersection points", roadFields(RoadSet()));
 
         QCOMPARE(parts.elementColumn(MyItemModel::ElementColumn),
                  QStringList({"Line", "Arc", "Line", "Spiral", "Spiral", "Line", "Spiral", "Arc",
@@ -252,6 +253,7 @@ private slots:
         const HorizonDialogParts parts(window_.get(), 1);
         typeElementDesign(parts);
         QCOMPARE(boxRaisedBy([&] { parts.click("pushButton_6"); }), QString());
+        checkUndoRedo("Apply elements", roadFields(RoadSet()));
         QVERIFY(std::fabs(theRoad.GetHorizon(1)->angle1 - dms2rad(45)) < 1e-9);
         QCOMPARE(parts.elementColumn(MyItemModel::StakeColumn).last(), QString("1760.000"));
         // One curve point between the start and the end.

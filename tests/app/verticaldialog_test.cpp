@@ -79,6 +79,7 @@ private slots:
     {
         QVERIFY(dialog_ = open<VerticalDialog>("actionVertical"));
         QCOMPARE(window_->findChild<QStackedWidget*>("stackedWidget")->currentIndex(), 1);
+        const int emptyRows = table()->rowCount();
         for (int i = 0; i < 4; ++i)
             insert();
         // Grades +2 %, -2 %, +1.5 %; a crest at 400 and a sag at 800. The
@@ -91,6 +92,12 @@ private slots:
             for (int column = 0; column < 3; ++column)
                 QVERIFY(type(row, column, rows[row][column]));
         QCOMPARE(apply(), QString());
+        checkUndoRedo("Apply profile", roadFields(RoadSet()));
+        // The open dialog shows the road undone and redone.
+        window_->findChild<QAction*>("actionUndo")->trigger();
+        QCOMPARE(table()->rowCount(), emptyRows);
+        window_->findChild<QAction*>("actionRedo")->trigger();
+        QCOMPARE(table()->rowCount(), 4);
 
         QVERIFY(theRoad.IsModified());
         QCOMPARE(theRoad.NumberOfVertical(), 4);
