@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -361,7 +362,7 @@ private slots:
         QVERIFY(action("actionMove")->isChecked());
     }
 
-    void roadNamedOnTheCommandLineOpens()
+    void roadNamedOnTheCommandLineOrDroppedOpens()
     {
         const QString file = exampleCopy("example.rod", QByteArray(), QByteArray());
         QCOMPARE(roadOnCommandLine({"vantorel"}), QString());
@@ -373,6 +374,27 @@ private slots:
                  QStringList("information: Open road successfully."));
         QCOMPARE(window_->windowTitle(), "Vantorel " + file + "[*]");
         QVERIFY(theRoad.NumberOfHorizon() > 0);
+
+        // Only a road file is taken; the unsaved road is asked about first.
+        const QString other = exampleCopy("other.rod", "", "");
+        makePoint();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path("three.dat"))});
+        QDragEnterEvent refused({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window_.get(), &refused);
+        QVERIFY(!refused.isAccepted());
+        data.setUrls({QUrl::fromLocalFile(other)});
+        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window_.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCOMPARE(answering({press(QMessageBox::Discard), press(QMessageBox::Ok)},
+                           [&] {
+                               QApplication::sendEvent(window_.get(), &drop);
+                               QTRY_COMPARE(QString(theRoad.FilePath()), other);
+                           })
+                     .last(),
+                 QString("information: Open road successfully."));
     }
 
     // Newest first, at most eight; a file gone since is dropped with a note.
