@@ -1,6 +1,8 @@
 // vantorel-stakeout as a script meets it: the example road's stake file as
 // the Export dialog wrote it, and the exit statuses and messages of what
 // goes wrong, with no partial file left behind.
+#include "../namedpipe.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -72,6 +74,8 @@ TEST(StakeoutTool, SaysWhatWentWrongAndExitsWithItsStatus)
 {
     QTemporaryDir dir;
     const QString missing = dir.filePath("missing.rod");
+    const NamedPipe pipe(dir.filePath("pipe.csv").toStdString());  // never replaced by a file
+    ASSERT_TRUE(pipe.created());
     const struct
     {
         QStringList arguments;
@@ -85,6 +89,7 @@ TEST(StakeoutTool, SaysWhatWentWrongAndExitsWithItsStatus)
         {{}, 1, "name one road file"},
         {{missing}, 2, "cannot read the road file \"" + missing.toUtf8() + '"'},
         {{kRoad, "-o", dir.filePath("no/such/stakes.csv")}, 3, "cannot write"},
+        {{kRoad, "-o", QString::fromStdString(pipe.path())}, 3, "cannot write"},
     };
     for (const auto& c : cases) {
         const Outcome outcome = stakeout(c.arguments);
@@ -96,6 +101,7 @@ TEST(StakeoutTool, SaysWhatWentWrongAndExitsWithItsStatus)
         EXPECT_EQ(outcome.err.contains("Usage:"), c.status == 1) << shown.constData();
         EXPECT_TRUE(outcome.out.isEmpty()) << shown.constData();
     }
+    EXPECT_TRUE(pipe.isStillAPipe());
 }
 
 TEST(StakeoutTool, FailedWriteLeavesTheEarlierFile)
