@@ -196,17 +196,12 @@ protected:
     QStringList offered;
 };
 
-TEST_F(LandXmlImport, PlugInDeliversElementsFromXmlFiles)
-{
-    EXPECT_EQ(importer->name(), QStringLiteral("LandXML"));
-    EXPECT_EQ(importer->type(), 1);
-    EXPECT_EQ(importer->fileFilters(), QStringLiteral("LandXML (*.xml)"));
-}
-
 // Every alignment of both files, element by element against the file's own
 // <End> coordinates and PVIs; the chains convert to intersection points.
 TEST_F(LandXmlImport, EveryAlignmentOfTheReferenceFilesImports)
 {
+    EXPECT_EQ(importer->type(), 1);  // elements
+    EXPECT_EQ(importer->fileFilters(), QStringLiteral("LandXML (*.xml)"));
     for (const char* name : {"Alignment_exchange.xml", "BC003_AL01_alignments.xml"}) {
         const QList<FileAlignment> file = readAsWritten(dataFile(name));
         for (int a = 0; a < file.size(); ++a) {
