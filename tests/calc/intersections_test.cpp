@@ -218,6 +218,22 @@ TEST(FromCrossWithAdjust, TangentsMayOverlapByAtMostFiveCentimetres)
     EXPECT_NEAR(why.overlap, 0.06, 1e-9);
 }
 
+// A 30° curve on legs that turn a little more misses its outgoing leg by
+// 2·T·sin(excess / 2): up to five centimetres that is accepted.
+TEST(FromCrossWithAdjust, CurvesMayMissTheirLegByAtMostFiveCentimetres)
+{
+    const CrossEntity p1 = curveAt(100, 0, 200, 0, 200 * kPi / 6, 0);
+    for (const double miss : {0.04, 0.06}) {
+        const double excess = 2 * std::asin(miss / (2 * p1.tangentLenOut));
+        RoadSet road =
+            withPoints({startAt(0, 0, 500), p1, toward(p1, 30 + excess * 180 / kPi, 200)});
+        int index = 0;
+        CrossDiagnosis why;
+        EXPECT_EQ(road.FromCrossWithAdjust(index, why), miss < 0.05 ? 0 : 6) << miss;
+        EXPECT_NEAR(why.misclosure, miss < 0.05 ? 0 : miss, 1e-6) << miss;
+    }
+}
+
 TEST(FromCrossWithAdjust, RefusedAndDegenerateLayoutsGiveACodeAReasonAndNoNaN)
 {
     const CrossEntity p1 = curveAt(100, 0, 200, 0, 200 * kPi / 6, 0);  // dimensioned for 30°
