@@ -236,8 +236,8 @@ TEST(StakeOutRuns, EndOnRoadsThatRunBackHaveNoLengthOrNoNumbers)
     }
 }
 
-// A run stops at the last stake before End, a millimetre beyond still
-// counting, walking either way. No run on a road meets more stakes than
+// A run stops at the last stake before End, one less than a millimetre
+// beyond it still counting, walking either way. No run on a road meets more stakes than
 // stakeLimit, which is of the size of a walk over the whole road.
 TEST(StakeOutRuns, RunsStopAtEndEitherWayWithinTheStakeLimit)
 {
@@ -246,8 +246,8 @@ TEST(StakeOutRuns, RunsStopAtEndEitherWayWithinTheStakeLimit)
     {
         StakeOutRun run;
         double first, last;
-    } cases[] = {{runOf(1000, 1200.0005, 20, {0}), 1000, 1200},
-                 {runOf(1400, 1199.9995, 20, {0}), 1400, 1200},
+    } cases[] = {{runOf(1000, 1199.9995, 20, {0}), 1000, 1200},
+                 {runOf(1400, 1200.0005, 20, {0}), 1400, 1200},
                  {runOf(1030, 1105, 20, {0}, false, true), 1030, 1100},
                  {runOf(1105, 1030, 20, {0}, true), 1105, 1040}};
     for (const auto& c : cases) {
