@@ -329,11 +329,13 @@ TEST_F(LandXmlImport, AlignmentsImportHoweverTheyAreWritten)
     }
     EXPECT_TRUE(report->lastMessage().contains("station equation")) << message();  // the last
 
-    // The same road measured in US survey feet.
-    QByteArray feet = landXmlOf(loopRoad(kFoot));
-    feet.replace("<Metric", "<Imperial").replace("\"meter\"", "\"USSurveyFoot\"");
-    ASSERT_TRUE(importText(feet)) << message();
-    expectSameRoad(expected, road, kRoundTrip);
+    // The same road measured in US survey feet and in international feet.
+    for (const auto& [unit, name] : {std::pair{kFoot, "\"USSurveyFoot\""}, {0.3048, "\"foot\""}}) {
+        QByteArray feet = landXmlOf(loopRoad(unit));
+        feet.replace("<Metric", "<Imperial").replace("\"meter\"", name);
+        ASSERT_TRUE(importText(feet)) << message();
+        expectSameRoad(expected, road, kRoundTrip);
+    }
 }
 
 // Each broken file fails with its reason and leaves the road as it was.
@@ -343,6 +345,14 @@ TEST_F(LandXmlImport, BrokenFilesFailWithTheirReasonAndChangeNothing)
     const QByteArray plain = landXmlOf(before);
     const auto with = [&plain](const char* from, const char* to) {
         return QByteArray(plain).replace(from, to);
+    };
+    // A straight whose length misses the distance between its ends.
+    const auto straight = [](const QByteArray& length) {
+        return "<LandXML><Units><Metric linearUnit=\"meter\"/></Units><Alignments><Alignment>"
+               "<CoordGeom><Line length=\"" +
+               length +
+               "\"><Start>0 0</Start><End>0 100</End></Line></CoordGeom></Alignment>"
+               "</Alignments></LandXML>";
     };
     const std::pair<QByteArray, const char*> files[] = {
         {"this is no XML", "line 1, column 1"},
@@ -357,6 +367,7 @@ TEST_F(LandXmlImport, BrokenFilesFailWithTheirReasonAndChangeNothing)
         {with("clothoid", "bloss"), "spiType \"bloss\" is no clothoid"},
         {with("\"arc\"", "\"chord\""), "crvType \"chord\" is no arc"},
         {with("rot=\"cw\" radius", "rot=\"ccw\" radius"), "m from its <End> in the file"},
+        {straight("100.0015"), "ends 0.0015 m from its <End> in the file"},
         {with("ParaCurve", "UnsymParaCurve"), "cannot hold a <UnsymParaCurve>"},
         {with("<PVI>-250", "<PVI>1250"), "does not follow the station"},
         {with("\"meter\"", "\"furlong\""), "linear unit \"furlong\" is unknown"},
@@ -367,6 +378,7 @@ TEST_F(LandXmlImport, BrokenFilesFailWithTheirReasonAndChangeNothing)
         {"<LandXML>" + QByteArray(50 * 1024 * 1024, 'x'), "line 1"},
         {"<LandXML>" + QByteArray("<a>").repeated(1000), "nested too deeply"},
     };
+    ASSERT_TRUE(importText(straight("100.0009"))) << message();  // within a millimetre
     for (const auto& [bytes, reason] : files) {
         SCOPED_TRACE(reason);
         road = before;
