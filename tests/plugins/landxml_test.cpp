@@ -329,11 +329,14 @@ TEST_F(LandXmlImport, AlignmentsImportHoweverTheyAreWritten)
     }
     EXPECT_TRUE(report->lastMessage().contains("station equation")) << message();  // the last
 
-    // The same road measured in US survey feet and in international feet.
-    for (const auto& [unit, name] : {std::pair{kFoot, "\"USSurveyFoot\""}, {0.3048, "\"foot\""}}) {
-        QByteArray feet = landXmlOf(loopRoad(unit));
-        feet.replace("<Metric", "<Imperial").replace("\"meter\"", name);
-        ASSERT_TRUE(importText(feet)) << message();
+    // The same road measured in US survey feet and in international feet,
+    // which an imperial file without a linear unit is in.
+    const std::pair<double, const char*> feet[] = {
+        {kFoot, "linearUnit=\"USSurveyFoot\""}, {0.3048, "linearUnit=\"foot\""}, {0.3048, ""}};
+    for (const auto& [unit, attribute] : feet) {
+        QByteArray text = landXmlOf(loopRoad(unit));
+        text.replace("<Metric", "<Imperial").replace("linearUnit=\"meter\"", attribute);
+        ASSERT_TRUE(importText(text)) << message();
         expectSameRoad(expected, road, kRoundTrip);
     }
 }
