@@ -10,6 +10,7 @@
 #include "importrun.h"
 #include "landxmlexport.h"
 #include "messages.h"
+#include "printing/printcommands.h"
 #include "programdirs.h"
 #include "roadsnapshot.h"
 #include "tools/aboutdialog.h"
@@ -45,6 +46,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
     exportLandXml->setObjectName("actionExportLandXml");
     ui->menuFile->insertAction(ui->actionQuit, exportLandXml);
     connect(exportLandXml, &QAction::triggered, this, &MainWindow::onExportLandXml);
+
+    auto* exportPdf = new QAction(tr("Export P&DF..."), this);
+    exportPdf->setObjectName("actionExportPdf");
+    ui->menuFile->insertAction(ui->actionQuit, exportPdf);
+    connect(exportPdf, &QAction::triggered, this, &MainWindow::onExportPdf);
+    auto* print = new QAction(tr("&Print..."), this);
+    print->setObjectName("actionPrint");
+    print->setShortcut(QKeySequence::Print);
+    ui->menuFile->insertAction(ui->actionQuit, print);
+    connect(print, &QAction::triggered, this, &MainWindow::onPrint);
 }
 
 MainWindow::~MainWindow()
@@ -349,6 +360,18 @@ void MainWindow::onImport(const QString& name)
 void MainWindow::onExportLandXml()
 {
     exportRoadAsLandXml(this);
+}
+
+void MainWindow::onExportPdf()
+{
+    if (SurveyView* view = currentView())
+        printing::exportPdf(this, *view);
+}
+
+void MainWindow::onPrint()
+{
+    if (SurveyView* view = currentView())
+        printing::print(this, *view);
 }
 
 void MainWindow::on_actionHorizon_triggered()

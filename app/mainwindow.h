@@ -73,6 +73,8 @@ private slots:
     void on_actionFit_triggered();
     void on_actionInfo_triggered();
     void onExportLandXml();
+    void onExportPdf();
+    void onPrint();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

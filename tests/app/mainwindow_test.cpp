@@ -89,7 +89,8 @@ private slots:
         QCOMPARE(visibleActions(window_->menuBar()),
                  QStringList({"File", "Road", "View", "Tool", "Help"}));
         QCOMPARE(visibleActions(window_->findChild<QMenu*>("menuFile")),
-                 QStringList({"New", "Open", "Save", "SaveAs", "Export LandXML...", "Quit"}));
+                 QStringList({"New", "Open", "Save", "SaveAs", "Export LandXML...",
+                              "Export P&DF...", "&Print...", "Quit"}));
         QCOMPARE(
             visibleActions(window_->findChild<QMenu*>("menuView")),
             QStringList({"Select", "ZoomIn", "ZoomOut", "Move", "Fit", "Info", "|", "HorizonView",
