@@ -17,6 +17,7 @@
 #include "tools/caldialog.h"
 #include "tools/exportdialog.h"
 #include "tools/ptenumdialog.h"
+#include "tools/surveycheckdialog.h"
 #include "ui_mainwindow.h"
 #include "views/exaggerationmenu.h"
 
@@ -56,6 +57,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
     print->setShortcut(QKeySequence::Print);
     ui->menuFile->insertAction(ui->actionQuit, print);
     connect(print, &QAction::triggered, this, &MainWindow::onPrint);
+    auto* checkSurvey = new QAction(tr("Check Surveyed Points…"), this);
+    checkSurvey->setObjectName("actionCheckSurvey");
+    ui->menuFunction->addAction(checkSurvey);
+    connect(checkSurvey, &QAction::triggered, this, &MainWindow::onCheckSurveyedPoints);
 }
 
 MainWindow::~MainWindow()
@@ -167,6 +172,11 @@ void MainWindow::setSectionRightTemplate(const std::string& name)
 void MainWindow::setSectionStations(double from, double to)
 {
     ui->sectionView->setStations(from, to);
+}
+
+void MainWindow::showSurveyedPoints(std::vector<SurveyedPoints::Point> points)
+{
+    ui->horizonView->setSurveyedPoints(std::move(points));
 }
 
 void MainWindow::updateTitle()
@@ -355,6 +365,11 @@ void MainWindow::onImport(const QString& name)
     }
     emit dataLoaded(importer->type());
     showNewRoad();
+}
+
+void MainWindow::onCheckSurveyedPoints()
+{
+    openDialog(new SurveyCheckDialog(this));
 }
 
 void MainWindow::onExportLandXml()

@@ -17,12 +17,10 @@
 
 namespace {
 
-constexpr double kLength = 100000.0;
-
 StakeExportRun runOver100km()
 {
     StakeExportRun settings;
-    settings.run.end = kLength;
+    settings.run.end = kProfiledRoadLength;
     settings.run.interval = 20.0;
     settings.run.offsets = {-7.5, 0.0, 7.5};
     return settings;
@@ -75,8 +73,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
-    theRoad = mixedRoad(500, kLength);
-    addProfileAndSections(theRoad, kLength, 500, 50);
+    theRoad = profiledRoad();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -55,6 +55,9 @@ struct TRAZEL_EXPORT RoadEntity
     int mode;  // bit 1: angle1 is the element's own; bit 2: x1, y1 are
 
     RoadEntity();
+    RoadEntity(const RoadEntity&) = default;
+    RoadEntity& operator=(const RoadEntity&) = default;
+    virtual ~RoadEntity() = default;
     virtual void Dump() const;
 
     // Fills the element from design values; signed radii, 0 = infinite.
@@ -90,6 +93,9 @@ struct TRAZEL_EXPORT CrossEntity
     double angle;
 
     CrossEntity();
+    CrossEntity(const CrossEntity&) = default;
+    CrossEntity& operator=(const CrossEntity&) = default;
+    virtual ~CrossEntity() = default;
     virtual void Dump() const;
     void ReSet();
 };
