@@ -11,6 +11,7 @@
 #include "importrun.h"
 #include "landxmlexport.h"
 #include "messages.h"
+#include "printing/printcommands.h"
 #include "programdirs.h"
 #include "recentfiles.h"
 #include "roaddocument.h"
@@ -94,6 +95,15 @@ MainWindow::MainWindow(QWidget* parent)
     ui->menuFile->insertAction(ui->actionQuit, exportLandXml);
     connect(exportLandXml, &QAction::triggered, this, &MainWindow::onExportLandXml);
 
+    auto* exportPdf = new QAction(tr("Export P&DF..."), this);
+    exportPdf->setObjectName("actionExportPdf");
+    ui->menuFile->insertAction(ui->actionQuit, exportPdf);
+    connect(exportPdf, &QAction::triggered, this, &MainWindow::onExportPdf);
+    auto* print = new QAction(tr("&Print..."), this);
+    print->setObjectName("actionPrint");
+    print->setShortcut(QKeySequence::Print);
+    ui->menuFile->insertAction(ui->actionQuit, print);
+    connect(print, &QAction::triggered, this, &MainWindow::onPrint);
     auto* checkSurvey = new QAction(tr("Check Surveyed Points…"), this);
     checkSurvey->setObjectName("actionCheckSurvey");
     ui->menuFunction->addAction(checkSurvey);
@@ -480,6 +490,18 @@ void MainWindow::onCheckSurveyedPoints()
 void MainWindow::onExportLandXml()
 {
     exportRoadAsLandXml(this);
+}
+
+void MainWindow::onExportPdf()
+{
+    if (SurveyView* view = currentView())
+        printing::exportPdf(this, *view);
+}
+
+void MainWindow::onPrint()
+{
+    if (SurveyView* view = currentView())
+        printing::print(this, *view);
 }
 
 void MainWindow::on_actionHorizon_triggered()

@@ -88,6 +88,8 @@ private slots:
     void on_actionFit_triggered();
     void on_actionInfo_triggered();
     void onExportLandXml();
+    void onExportPdf();
+    void onPrint();
     void onCheckSurveyedPoints();
 
 protected:

@@ -144,6 +144,13 @@ bool ExportDialog::readRun(StakeOutRun& run)
     return true;
 }
 
+bool ExportDialog::readExport(StakeOutRun& run, StakeFormat& fileFormat, long long& firstNumber)
+{
+    fileFormat = format();
+    firstNumber = ui->firstNumberBox->value();
+    return readRun(run);
+}
+
 void ExportDialog::accept()
 {
     const QString title = tr("Vantorel");

@@ -23,6 +23,10 @@ public:
     explicit ExportDialog(QWidget* parent = nullptr);
     ~ExportDialog() override;
 
+    // What Ok would export: the run, the file's format and its first point
+    // number; false (after a message) when the fields cannot be read.
+    bool readExport(StakeOutRun& run, StakeFormat& format, long long& firstNumber);
+
 public slots:
     // Exports to the chosen path and says how it went; closes on success.
     void accept() override;

@@ -96,7 +96,7 @@ private slots:
             QVERIFY2(menu->text().startsWith('&'), qPrintable(menu->text()));
         QCOMPARE(visibleActions(window_->findChild<QMenu*>("menuFile")),
                  QStringList({"New", "Open", "Recent Files", "Save", "SaveAs", "Export LandXML...",
-                              "Quit"}));
+                              "Export PDF...", "Print...", "Quit"}));
         QCOMPARE(visibleActions(window_->findChild<QMenu*>("menuEdit")),
                  QStringList({"Undo", "Redo"}));
         const std::pair<const char*, const char*> keys[] = {

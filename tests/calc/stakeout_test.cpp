@@ -91,6 +91,7 @@ TEST(StakeFormats, NumbersAreThoseOfPrintfAtEveryMagnitude)
     StakeText nudged(StakeFormat::StationCsv);
     nudged.add(StakePoint{1.2344999, 0, 1.2344999, 2, 0});
     EXPECT_EQ(nudged.text(), "1.234,1.235,2.000,0.000\n");
+    EXPECT_EQ(surveyedText(1.2344999), "1.235");
 }
 
 // Captured from the Export dialog before the run moved into the library.
