@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -114,6 +115,22 @@ inline void chooseWithKeys(QComboBox* box, int item)
     QTest::keyClick(box, Qt::Key_Home);
     for (int i = 0; i < item; ++i)
         QTest::keyClick(box, Qt::Key_Down);
+}
+
+// Types Start, End, Interval, Offset and File into the stake point export
+// dialog, ticks the named boxes and picks the format item.
+inline void fillExport(const QWidget* dialog, const QStringList& fields,
+                       const QStringList& ticks = {}, int format = 0)
+{
+    const char* const edits[] = {"startEdit", "endEdit", "intervalEdit", "offsetEdit", "fileEdit"};
+    for (int i = 0; i < fields.size(); ++i)
+        retype(dialog->findChild<QLineEdit*>(edits[i]), fields[i]);
+    for (const QString& name : ticks) {
+        // The box spans its grid cell: its middle may be beyond the label.
+        auto* box = dialog->findChild<QCheckBox*>(name);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
+    chooseWithKeys(dialog->findChild<QComboBox*>("formatBox"), format);
 }
 
 // Opens the cell's editor with the edit key, replaces its text (in a box,

@@ -106,7 +106,8 @@ void typePoints(const HorizonDialogParts& parts, const QList<QPointF>& points)
 }
 
 // A line, a right spiral-arc-spiral and a line, typed row by row into the
-// element table of an empty road; each new row keeps its suggested type.
+// element table of an empty road; each new row, inserted after the current
+// one, keeps the type Insert suggests for it.
 void typeElementDesign(const HorizonDialogParts& parts)
 {
     const QList<QPair<int, QString>> rows[] = {
@@ -121,6 +122,7 @@ void typeElementDesign(const HorizonDialogParts& parts)
         {{MyItemModel::LengthColumn, "250"}}};
     for (int row = 0; row < 5; ++row) {
         parts.click("pushButton_4");
+        QCOMPARE(parts.elementView()->currentIndex().row(), row);
         for (const auto& [column, text] : rows[row])
             QVERIFY(parts.typeElement(row, column, text));
     }
@@ -411,9 +413,6 @@ private slots:
         const RoadEntity& circle = *theRoad.GetHorizon(3);
         QCOMPARE(circle.type, 2);
         QVERIFY(std::fabs(circle.length - (400 * std::fabs(turn) - 60)) < 1e-3);
-        QVERIFY(
-            std::fabs(turnBetween(theRoad.GetHorizon(2)->angle1, theRoad.GetHorizon(4)->angle2) -
-                      turn) < 1e-9);
         // Still computed: moving the next point changes the arc with it.
         QVERIFY(parts.typeCross(2, HorizonDialog::XColumn, "3381600"));
         QVERIFY(table->item(1, HorizonDialog::ArcColumn)->text() != arc);
@@ -438,7 +437,6 @@ private slots:
                              parts.crossTable()->item(1, HorizonDialog::DeflectionColumn)->text() +
                              ": spirals of at most " + limit + " m and " + limit +
                              " m leave room for an arc."}));
-        QVERIFY(std::fabs(fit.spiralInLimit - 400 * turn) < 1e-3);
         QCOMPARE(theRoad.NumberOfHorizon(), 12);
 
         // Arcs of radius 500 at points 2 and 3: their tangents, R tan(Δ/2),
@@ -563,33 +561,6 @@ private slots:
         // Letters read as 0.
         QVERIFY(parts.typeElement(4, MyItemModel::StartRadiusColumn, "abc"));
         QCOMPARE(model->cellText(4, MyItemModel::StartRadiusColumn), QString("0.000"));
-    }
-
-    void insertSuggestsTheNextElement_data()
-    {
-        QTest::addColumn<int>("after");
-        QTest::addColumn<QString>("suggested");
-        QTest::newRow("after a line") << 0 << QString("Spiral");
-        QTest::newRow("after a spiral into a curve") << 1 << QString("Arc");
-        QTest::newRow("after an arc") << 2 << QString("Spiral");
-        QTest::newRow("after a spiral into a straight") << 3 << QString("Line");
-        QTest::newRow("into an empty table") << -1 << QString("Line");
-    }
-
-    void insertSuggestsTheNextElement()
-    {
-        QFETCH(int, after);
-        QFETCH(QString, suggested);
-        if (after >= 0)
-            makeElementRoad();
-        const HorizonDialogParts parts(window_.get(), 1);
-        if (after >= 0)
-            parts.selectElement(after);
-        parts.click("pushButton_4");
-        const MyItemModel* model = parts.elements();
-        QCOMPARE(model->rowCount(), after < 0 ? 2 : 8);
-        QCOMPARE(model->cellText(after + 1, MyItemModel::ElementColumn), suggested);
-        QCOMPARE(parts.elementView()->currentIndex().row(), after + 1);
     }
 
     void deleteNeverRemovesTheEndRow()

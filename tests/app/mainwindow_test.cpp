@@ -123,8 +123,6 @@ private slots:
             QStringList({"New",     "Open",     "Save",    "|",       "Undo",     "Redo", "|",
                          "Horizon", "Vertical", "Section", "|",       "Template", "Cal",  "Export",
                          "|",       "Select",   "ZoomIn",  "ZoomOut", "Move",     "|",    "Info"}));
-        QCOMPARE(toolBar->iconSize(), QSize(32, 32));
-        QCOMPARE(window_->windowTitle(), QString("Vantorel [*]"));
     }
 
     void saveOnANewRoadAsksForANameAndTitlesTheWindow()

@@ -62,11 +62,7 @@ private:
     ExportDialog* setUpExport(const QStringList& fields, int format)
     {
         auto* dialog = open<ExportDialog>("actionExport");
-        const char* const edits[] = {"startEdit", "endEdit", "intervalEdit", "offsetEdit",
-                                     "fileEdit"};
-        for (int i = 0; i < fields.size(); ++i)
-            retype(dialog->findChild<QLineEdit*>(edits[i]), fields[i]);
-        chooseWithKeys(dialog->findChild<QComboBox*>("formatBox"), format);
+        fillExport(dialog, fields, {}, format);
         return dialog;
     }
 

@@ -146,7 +146,8 @@ TEST(FromCrossWithAdjust, FewPointsOrNoCurvesGiveLines)
 }
 
 // Elements -> PIs -> tangents -> elements gives back the chain, for a right
-// and a left curve with unequal spirals.
+// and a left curve with unequal spirals; the PIs alone leave the road
+// unmodified.
 TEST(RoundTrip, ElementsThroughIntersectionPointsReproduceTheChain)
 {
     const RoadSet original = RoadBuilder(3000, 5000, 0.4, 1000)
@@ -157,7 +158,9 @@ TEST(RoundTrip, ElementsThroughIntersectionPointsReproduceTheChain)
                                  .line(250)
                                  .build();
     RoadSet road = original;
+    road.SetModified(false);
     ASSERT_TRUE(road.ToCross_v2());
+    EXPECT_FALSE(road.IsModified());
     ASSERT_EQ(road.NumberOfCross(), 4);
     for (int i = 0; i < 4; ++i) {
         CrossEntity& p = *road.GetCross(i);
@@ -168,6 +171,7 @@ TEST(RoundTrip, ElementsThroughIntersectionPointsReproduceTheChain)
     }
     const CrossEntity right = *road.GetCross(1);
     EXPECT_EQ(std::make_pair(right.spiralLenIn, right.spiralLenOut), std::make_pair(70.0, 40.0));
+    EXPECT_NEAR(right.l, original.GetHorizon(2)->l1 + right.tangentLenIn, 1e-6);
 
     road.ClearHorizon();
     int index = 0;
@@ -314,20 +318,6 @@ TEST(FitArc, ArcTakesWhatTheSpiralsLeaveOfTheDeflection)
          {fitArc(0, 60, 60, delta), fitArc(400, 0, 0, 0), fitArc(std::nan(""), 0, 0, delta)})
         EXPECT_FALSE(none.fits);
     EXPECT_NEAR(turnBetween(3, -3), 2 * kPi - 6, 1e-12);
-}
-
-TEST(ToCross_v2, CurveGroupsBecomePointsWithTheirTangents)
-{
-    RoadSet road = RoadBuilder(0, 0, 0, 1000).line(100).arc(-300, 200).line(100).build();
-    road.SetModified(false);
-    ASSERT_TRUE(road.ToCross_v2());
-    ASSERT_EQ(road.NumberOfCross(), 3);
-    const CrossEntity& pi = *road.GetCross(1);
-    const double tangent = 300 * std::tan(200.0 / 300.0 / 2);
-    EXPECT_NEAR(pi.tangentLenIn + pi.tangentLenOut, 2 * tangent, 1e-6);
-    EXPECT_NEAR(pi.l, 1100 + tangent, 1e-6);
-    EXPECT_EQ(pi.radius, 300);
-    EXPECT_FALSE(road.IsModified());
 }
 
 // Shapes that make intersection points, with the number of points and the
