@@ -16,6 +16,7 @@
 #include "tools/caldialog.h"
 #include "tools/exportdialog.h"
 #include "tools/ptenumdialog.h"
+#include "tools/surveycheckdialog.h"
 #include "ui_mainwindow.h"
 #include "views/exaggerationmenu.h"
 
@@ -45,6 +46,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
     exportLandXml->setObjectName("actionExportLandXml");
     ui->menuFile->insertAction(ui->actionQuit, exportLandXml);
     connect(exportLandXml, &QAction::triggered, this, &MainWindow::onExportLandXml);
+
+    auto* checkSurvey = new QAction(tr("Check Surveyed Points…"), this);
+    checkSurvey->setObjectName("actionCheckSurvey");
+    ui->menuFunction->addAction(checkSurvey);
+    connect(checkSurvey, &QAction::triggered, this, &MainWindow::onCheckSurveyedPoints);
 }
 
 MainWindow::~MainWindow()
@@ -156,6 +162,11 @@ void MainWindow::setSectionRightTemplate(const std::string& name)
 void MainWindow::setSectionStations(double from, double to)
 {
     ui->sectionView->setStations(from, to);
+}
+
+void MainWindow::showSurveyedPoints(std::vector<SurveyedPoints::Point> points)
+{
+    ui->horizonView->setSurveyedPoints(std::move(points));
 }
 
 void MainWindow::updateTitle()
@@ -344,6 +355,11 @@ void MainWindow::onImport(const QString& name)
     }
     emit dataLoaded(importer->type());
     showNewRoad();
+}
+
+void MainWindow::onCheckSurveyedPoints()
+{
+    openDialog(new SurveyCheckDialog(this));
 }
 
 void MainWindow::onExportLandXml()

@@ -1,6 +1,7 @@
 #ifndef VANTOREL_MAINWINDOW_H
 #define VANTOREL_MAINWINDOW_H
 
+#include "views/surveyedpoints.h"
 #include "views/surveyview.h"
 
 #include <QHash>
@@ -8,6 +9,7 @@
 #include <QStringList>
 
 #include <string>
+#include <vector>
 
 class IDataImporter;
 
@@ -35,6 +37,9 @@ public:
     void setSectionRightTemplate(const std::string& name);
     // The station range the cross-section's templates hold for.
     void setSectionStations(double from, double to);
+    // Surveyed points on the plan, as the as-built check colours them; none
+    // takes them off.
+    void showSurveyedPoints(std::vector<SurveyedPoints::Point> points);
 
     // The importers found at start-up, keyed by name, and their filters.
     const QHash<QString, IDataImporter*>& importers() const { return importers_; }
@@ -73,6 +78,7 @@ private slots:
     void on_actionFit_triggered();
     void on_actionInfo_triggered();
     void onExportLandXml();
+    void onCheckSurveyedPoints();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

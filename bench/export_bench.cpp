@@ -14,18 +14,6 @@
 
 namespace {
 
-constexpr double kRoadLength = 100000.0;
-
-const RoadSet& benchRoad()
-{
-    static const RoadSet road = [] {
-        RoadSet r = mixedRoad(500, kRoadLength);
-        addProfileAndSections(r, kRoadLength, 101, 50);
-        return r;
-    }();
-    return road;
-}
-
 // A scratch directory for the written file, removed at exit.
 struct ScratchFile
 {
@@ -48,7 +36,7 @@ void exportRun(benchmark::State& state, std::vector<double> offsets, StakeFormat
 {
     StakeOutRun run;
     run.start = 0.0;
-    run.end = kRoadLength;
+    run.end = kProfiledRoadLength;
     run.interval = 1.0;
     run.integral = true;
     run.keyPoints = true;
@@ -57,7 +45,7 @@ void exportRun(benchmark::State& state, std::vector<double> offsets, StakeFormat
     long long points = 0;
     for (auto _ : state) {
         StakeText text(format);
-        if (stakeOut(benchRoad(), run, text) != StakeOutStatus::Done ||
+        if (stakeOut(profiledRoad(), run, text) != StakeOutStatus::Done ||
             !writeStakeFile(file.path, text.text()))
             state.SkipWithError("the export failed");
         points = text.points();

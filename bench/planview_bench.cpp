@@ -2,7 +2,8 @@
 // repaint it causes, at several depths, for the plan of a 100 km road of
 // 2,000 elements, of a compact curvy road of 20 km (400 elements) and of
 // 100 km of the same (2,000 elements), and for the profile of the 100 km
-// road with 500 grade points.
+// road with 500 grade points; and the plan of the 100 km road with a million
+// surveyed points on it.
 #include "globals.h"
 #include "roads.h"
 #include "views/mygraphicsview.h"
@@ -15,6 +16,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -40,9 +42,12 @@ std::unique_ptr<View> zoomedView(const RoadSet& road, int steps)
 // Steps in and out in turn about a point near the middle, repainting each
 // step when asked.
 template <typename View>
-void zoomSteps(benchmark::State& state, const RoadSet& road, bool paint)
+void zoomSteps(benchmark::State& state, const RoadSet& road, bool paint,
+               const std::function<void(View&)>& prepare = {})
 {
     const std::unique_ptr<View> view = zoomedView<View>(road, static_cast<int>(state.range(0)));
+    if (prepare)
+        prepare(*view);
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     bool in = true;
     for (auto _ : state) {
@@ -70,6 +75,28 @@ void registerRoad(const char* name, const RoadSet& road)
     }
 }
 
+// A million points checked along the road, one in a hundred beyond the
+// tolerance either way.
+void registerSurveyedPoints(const char* name, const RoadSet& road, double length)
+{
+    std::vector<SurveyedPoints::Point> points;
+    for (const StakePoint& p : pointsAlong(road, length, 1000000, 12.0)) {
+        const int kind = static_cast<int>(p.station * 10) % 100;
+        points.push_back({p.x, p.y,
+                          kind == 0   ? SurveyedPoints::Cut
+                          : kind == 1 ? SurveyedPoints::Fill
+                                      : SurveyedPoints::Within});
+    }
+    const std::string title = std::string(name) + "/ZoomStepAndPaint";
+    auto* bench = benchmark::RegisterBenchmark(title.c_str(), [road, points](benchmark::State& s) {
+        zoomSteps<MyGraphicsView>(
+            s, road, true, [&points](MyGraphicsView& view) { view.setSurveyedPoints(points); });
+    });
+    for (const int depth : kDepths)
+        bench->Arg(depth);
+    bench->Unit(benchmark::kMillisecond);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -83,6 +110,7 @@ int main(int argc, char** argv)
     registerRoad<MyGraphicsView>("Plan/Compact20km", compactRoad(400));
     registerRoad<MyGraphicsView>("Plan/Compact100km", compactRoad(2000));
     registerRoad<VerticalView>("Profile/Mixed100km", mixed);
+    registerSurveyedPoints("Plan/Mixed100kmMillionSurveyedPoints", mixed, 100000.0);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

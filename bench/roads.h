@@ -5,6 +5,11 @@
 #define VANTOREL_BENCH_ROADS_H
 
 #include "roadset.h"
+#include "stakeout.h"
+
+#include <cmath>
+#include <random>
+#include <vector>
 
 // A road of `groups` straight + spiral-arc-spiral groups (4 elements each)
 // with its elements scaled so that the road is `length` metres long.
@@ -92,6 +97,45 @@ inline void addProfileAndSections(RoadSet& road, double length, int gradePoints,
         s.left = s.right = i % 2 ? "Cut" : "Fill";
         road.AddSection(s);
     }
+}
+
+// A 100 km road of 2,000 elements with 101 grade points and 50 sections, as
+// the stake-out and the as-built check meet it; made once.
+constexpr double kProfiledRoadLength = 100000.0;
+
+inline const RoadSet& profiledRoad()
+{
+    static const RoadSet road = [] {
+        RoadSet r = mixedRoad(500, kProfiledRoadLength);
+        addProfileAndSections(r, kProfiledRoadLength, 101, 50);
+        return r;
+    }();
+    return road;
+}
+
+// `count` points along a road of `length` metres from station 0, in road
+// order, each at a random offset of up to `across` metres either side: a
+// survey as a crew walks it. Heights are left at 0.
+inline std::vector<StakePoint> pointsAlong(const RoadSet& road, double length, int count,
+                                           double across)
+{
+    std::mt19937 random(1);
+    std::uniform_real_distribution<double> offset(-across, across);
+    std::vector<StakePoint> points(static_cast<std::size_t>(count));
+    int element = 1;
+    for (int i = 0; i < count; ++i) {
+        StakePoint& p = points[static_cast<std::size_t>(i)];
+        p.station = i * length / count;
+        p.offset = offset(random);
+        const RoadEntity* e = road.GetHorizon(element);
+        while (p.station > e->l1 + e->length && element + 1 < road.NumberOfHorizon())
+            e = road.GetHorizon(++element);
+        double azimuth = 0;
+        e->L2XY(p.station, &p.x, &p.y, &azimuth);
+        p.x -= p.offset * std::sin(azimuth);
+        p.y += p.offset * std::cos(azimuth);
+    }
+    return points;
 }
 
 #endif  // VANTOREL_BENCH_ROADS_H

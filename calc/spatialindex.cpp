@@ -189,6 +189,8 @@ SpatialIndex::Tangents SpatialIndex::build(int first, int last, const std::vecto
         node.box = {std::min(a.minX, b.minX), std::min(a.minY, b.minY), std::max(a.maxX, b.maxX),
                     std::max(a.maxY, b.maxY)};
     }
+    node.halfDiagonal =
+        0.5 * std::hypot(node.box.maxX - node.box.minX, node.box.maxY - node.box.minY);
     const double halfWidth = 0.5 * (range.highest - range.lowest);
     node.sided = !range.wide && halfWidth < kHalfPi;
     if (node.sided) {
@@ -217,10 +219,13 @@ bool SpatialIndex::allOnOneSide(const Node& node, double x, double y) const
 {
     const double cx = 0.5 * (node.box.minX + node.box.maxX);
     const double cy = 0.5 * (node.box.minY + node.box.maxY);
-    const double r = 0.5 * std::hypot(node.box.maxX - node.box.minX, node.box.maxY - node.box.minY);
+    const double r = node.halfDiagonal;
     const double wx = x - cx;
     const double wy = y - cy;
-    const double w = std::hypot(wx, wy);
+    // Not hypot, which costs as much as the rest of the test: the sum of
+    // squares overflows only where the slack grows infinite with it, and
+    // then nothing is left out.
+    const double w = std::sqrt(wx * wx + wy * wy);
     const double along = wx * node.coneX + wy * node.coneY;              // |w|·cos a
     const double across = std::fabs(wx * node.coneY - wy * node.coneX);  // |w|·sin a
     const double least =
@@ -251,7 +256,11 @@ void SpatialIndex::consider(const std::vector<RoadEntity>& elements, const Ends&
     }
     const double mx = 0.5 * (element.x1 + element.x2) - x;
     const double my = 0.5 * (element.y1 + element.y2) - y;
-    foot.chordDistance = mx * mx + my * my;
+    // A stored end that is not a number puts the chord middle nowhere: the
+    // farthest, or the order the elements were tried in would decide.
+    const double chordDistance = mx * mx + my * my;
+    foot.chordDistance =
+        std::isnan(chordDistance) ? std::numeric_limits<double>::infinity() : chordDistance;
     if (best.element == 0 || better(foot, best))
         best = foot;
 }

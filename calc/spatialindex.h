@@ -62,6 +62,7 @@ private:
         // (coneX, coneY); `sided` when that is less than a right angle and
         // no element turns by more than half a circle.
         double coneX, coneY, coneCos, coneSin;
+        double halfDiagonal;  // of the box
         bool sided;
         int ends;  // a leaf: its element in ends_; otherwise -1
         int left;  // the children, for a node that is not a leaf

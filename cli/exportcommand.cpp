@@ -1,24 +1,8 @@
 #include "exportcommand.h"
 
-#include <QCoreApplication>
-#include <QFile>
-
-#include <cstdio>
+#include "commandoutput.h"
 
 namespace {
-
-ExitStatus fail(ExitStatus status, const QString& message)
-{
-    const QString line = QCoreApplication::applicationName() + ": " + message + '\n';
-    std::fputs(line.toLocal8Bit().constData(), stderr);
-    return status;
-}
-
-bool writeToStandardOutput(const std::string& text)
-{
-    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
-           std::fflush(stdout) == 0;
-}
 
 // Start and End as asked, the road's own ends where not.
 StakeOutRun runOn(const RoadSet& road, const StakeoutOptions& options)
@@ -37,9 +21,8 @@ StakeOutRun runOn(const RoadSet& road, const StakeoutOptions& options)
 ExitStatus exportStakeOut(const StakeoutOptions& options)
 {
     RoadSet road;
-    if (!road.Load(QFile::encodeName(options.roadPath).toStdString()))
-        return fail(RoadUnreadable,
-                    QString("cannot read the road file \"%1\"").arg(options.roadPath));
+    if (!loadRoad(options, road))
+        return RoadUnreadable;
 
     const StakeOutRun run = runOn(road, options);
     StakeText text(options.format, options.firstNumber);
@@ -48,14 +31,5 @@ ExitStatus exportStakeOut(const StakeoutOptions& options)
                     QString("the road in \"%1\" gives no sound stakes from the start station on")
                         .arg(options.roadPath));
     }
-
-    if (options.outputPath.isEmpty()) {
-        if (!writeToStandardOutput(text.text()))
-            return fail(OutputNotWritable, "cannot write to standard output");
-    } else if (!writeStakeFile(QFile::encodeName(options.outputPath).toStdString(), text.text())) {
-        return fail(
-            OutputNotWritable,
-            QString("cannot write \"%1\"; a file there is left as it was").arg(options.outputPath));
-    }
-    return Done;
+    return writeOutput(options, text.text(), writeStakeFile);
 }

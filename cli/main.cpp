@@ -1,6 +1,8 @@
 // vantorel-stakeout ROAD.rod [--start L] [--end L] [--interval 20]
 //   [--offsets -7.5,0,7.5] [--integral] [--key-points]
 //   [--format station|pnezd|cass] [--first-number N] [-o FILE]
+// vantorel-stakeout ROAD.rod --check SURVEY [--survey-format detect|pnezd|cass] [-o FILE]
+#include "checkcommand.h"
 #include "exportcommand.h"
 #include "stakeoutoptions.h"
 
@@ -22,5 +24,7 @@ int main(int argc, char** argv)
                    parsed.status == Done ? stdout : stderr);
         return parsed.status;
     }
+    if (parsed.options->surveyPath)
+        return checkSurveyedPoints(*parsed.options);
     return exportStakeOut(*parsed.options);
 }

@@ -12,6 +12,12 @@ namespace {
 const QStringList kFormatNames = {"station", "pnezd", "cass"};
 const StakeFormat kFormats[] = {StakeFormat::StationCsv, StakeFormat::PnezdCsv,
                                 StakeFormat::CassDat};
+const QStringList kSurveyFormatNames = {"detect", "pnezd", "cass"};
+const SurveyFormat kSurveyFormats[] = {SurveyFormat::Detect, SurveyFormat::PnezdCsv,
+                                       SurveyFormat::CassDat};
+// What only a stake-out takes, not a check.
+const QStringList kStakeOutOptions = {"start",    "end",        "interval", "offsets",
+                                      "integral", "key-points", "format",   "first-number"};
 
 // Reads the values of the options; the first value that cannot be read
 // leaves its reason in `problem`.
@@ -52,15 +58,17 @@ public:
         return offsets;
     }
 
-    StakeFormat format()
+    // The entry of `values` whose name the option gives.
+    template <typename Value, std::size_t n>
+    Value choice(const QString& name, const QStringList& names, const Value (&values)[n])
     {
-        const qsizetype i = kFormatNames.indexOf(parser_.value("format"));
+        const qsizetype i = names.indexOf(parser_.value(name));
         if (i < 0) {
-            refuse(QString("--format: \"%1\" is none of %2")
-                       .arg(parser_.value("format"), kFormatNames.join(", ")));
-            return StakeFormat::StationCsv;
+            refuse(QString("--%1: \"%2\" is none of %3")
+                       .arg(name, parser_.value(name), names.join(", ")));
+            return values[0];
         }
-        return kFormats[i];
+        return values[i];
     }
 
     long long firstNumber()
@@ -94,6 +102,16 @@ std::optional<StakeoutOptions> optionsFrom(const QCommandLineParser& parser, QSt
         read.refuse("name one road file");
     else
         options.roadPath = parser.positionalArguments().front();
+    if (parser.isSet("check")) {
+        options.surveyPath = parser.value("check");
+        for (const QString& name : kStakeOutOptions) {
+            if (parser.isSet(name))
+                read.refuse(QString("--%1 is for a stake-out, not for --check").arg(name));
+        }
+    } else if (parser.isSet("survey-format")) {
+        read.refuse("--survey-format goes with --check");
+    }
+    options.surveyFormat = read.choice("survey-format", kSurveyFormatNames, kSurveyFormats);
     if (parser.isSet("start"))
         options.start = read.station("start");
     if (parser.isSet("end"))
@@ -102,7 +120,7 @@ std::optional<StakeoutOptions> optionsFrom(const QCommandLineParser& parser, QSt
     options.run.offsets = read.offsets();
     options.run.integral = parser.isSet("integral");
     options.run.keyPoints = parser.isSet("key-points");
-    options.format = read.format();
+    options.format = read.choice("format", kFormatNames, kFormats);
     options.firstNumber = read.firstNumber();
     options.outputPath = parser.value("output");
     problem = read.problem();
@@ -119,7 +137,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
     parser.setApplicationDescription(
         "Writes the stake-out points of a road file for a data collector: from Start towards\n"
         "End (the road's own ends by default; End equal to Start runs back to the road start)\n"
-        "at the interval, one point per offset at each stake, left to right.");
+        "at the interval, one point per offset at each stake, left to right. With --check,\n"
+        "writes where surveyed points lie against the road's design instead.");
     parser.addPositionalArgument("ROAD.rod", "The road file.");
     parser.addOptions({
         {"start", "First station, 1234.5 or K1+234.5.", "L"},
@@ -131,6 +150,12 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
         {"format", "station (station,X,Y,height), pnezd (number,N,E,Z,name) or cass (CASS .dat).",
          "name", "station"},
         {"first-number", "Number of the first point in pnezd.", "N", "1"},
+        {"check",
+         "Check surveyed points against the road instead: for each point of SURVEY its station, "
+         "offset, measured and design height and their difference, as CSV.",
+         "SURVEY"},
+        {"survey-format", "Format of SURVEY: detect, pnezd (P,N,E,Z,D) or cass (name,code,Y,X,H).",
+         "name", "detect"},
         {{"o", "output"},
          "Write to FILE (whole or not at all) instead of standard output.",
          "FILE"},

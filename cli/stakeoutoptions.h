@@ -1,8 +1,10 @@
-// The command line of vantorel-stakeout, read into what the run needs.
+// The command line of vantorel-stakeout, read into what the run or the
+// check needs.
 #ifndef VANTOREL_CLI_STAKEOUTOPTIONS_H
 #define VANTOREL_CLI_STAKEOUTOPTIONS_H
 
 #include "stakeout.h"
+#include "surveyfile.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,7 +12,13 @@
 #include <optional>
 
 // The exit statuses scripts can rely on.
-enum ExitStatus { Done = 0, BadArguments = 1, RoadUnreadable = 2, OutputNotWritable = 3 };
+enum ExitStatus {
+    Done = 0,
+    BadArguments = 1,
+    RoadUnreadable = 2,
+    OutputNotWritable = 3,
+    SurveyUnreadable = 4,
+};
 
 struct StakeoutOptions
 {
@@ -22,6 +30,9 @@ struct StakeoutOptions
     StakeFormat format = StakeFormat::StationCsv;
     long long firstNumber = 1;
     QString outputPath;  // empty: standard output
+    // The surveyed points to check instead of a stake-out.
+    std::optional<QString> surveyPath;
+    SurveyFormat surveyFormat = SurveyFormat::Detect;
 };
 
 // What the command line asks for: options to run with, or a text to print

@@ -29,10 +29,11 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 # scratch copy of the seed corpus so that the repository's stays as it is.
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVANTOREL_FUZZ=ON -DVANTOREL_SANITIZE=ON -DVANTOREL_BENCHMARKS=OFF
-cmake --build build-fuzz -j "$jobs" --target load_fuzzer loadcross_fuzzer landxml_fuzzer geometry_fuzzer
+cmake --build build-fuzz -j "$jobs" --target load_fuzzer loadcross_fuzzer landxml_fuzzer geometry_fuzzer \
+  survey_fuzzer
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-for fuzzer in load loadcross landxml geometry; do
+for fuzzer in load loadcross landxml geometry survey; do
   cp -r "tests/fuzz/corpus/$fuzzer" "$corpus/$fuzzer"
   dict=()
   [ -f "tests/fuzz/$fuzzer.dict" ] && dict=(-dict="tests/fuzz/$fuzzer.dict")

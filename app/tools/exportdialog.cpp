@@ -1,5 +1,6 @@
 #include "exportdialog.h"
 
+#include "formatbox.h"
 #include "globals.h"
 #include "messages.h"
 #include "ui_exportdialog.h"
@@ -43,7 +44,7 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent), ui(new Ui::Export
 {
     ui->setupUi(this);
     ui->firstNumberBox->setMaximum(static_cast<int>(StakeText::kLargestFirstNumber));
-    fillFormats();
+    fillFormatBox(ui->formatBox, kFormats, formatTitle);
 }
 
 ExportDialog::~ExportDialog()
@@ -51,21 +52,11 @@ ExportDialog::~ExportDialog()
     delete ui;
 }
 
-void ExportDialog::fillFormats()
-{
-    const QSignalBlocker keepTheChoice(ui->formatBox);
-    const int chosen = std::max(0, ui->formatBox->currentIndex());
-    ui->formatBox->clear();
-    for (const StakeFormat format : kFormats)
-        ui->formatBox->addItem(formatTitle(format));
-    ui->formatBox->setCurrentIndex(chosen);
-}
-
 void ExportDialog::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        fillFormats();
+        fillFormatBox(ui->formatBox, kFormats, formatTitle);
     }
     QDialog::changeEvent(event);
 }
@@ -83,7 +74,7 @@ void ExportDialog::on_formatBox_currentIndexChanged(int)
 
 StakeFormat ExportDialog::format() const
 {
-    return kFormats[std::max(0, ui->formatBox->currentIndex())];
+    return chosenFormat(ui->formatBox, kFormats);
 }
 
 bool ExportDialog::readRun(StakeOutRun& run)

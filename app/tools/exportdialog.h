@@ -36,7 +36,6 @@ private:
     // The run the form asks for; false (after a message) when it cannot be read.
     bool readRun(StakeOutRun& run);
     StakeFormat format() const;
-    void fillFormats();
 
     Ui::ExportDialog* ui;
 };

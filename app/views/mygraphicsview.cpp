@@ -53,6 +53,12 @@ void MyGraphicsView::refresh()
     fitToView(extent);
 }
 
+void MyGraphicsView::setSurveyedPoints(std::vector<SurveyedPoints::Point> points)
+{
+    surveyed_.set(std::move(points));
+    viewport()->update();
+}
+
 QString MyGraphicsView::cursorText(double x, double y) const
 {
     return tr("N %1  E %2").arg(numbertext::fixed(x), numbertext::fixed(y));
@@ -70,6 +76,8 @@ void MyGraphicsView::drawUnderlay(QPainter* painter)
 
 void MyGraphicsView::annotate(ScreenLabels& labels)
 {
+    // Over the road, under every label.
+    surveyed_.draw(labels.painter(), itemTransform(), labels.placer().bounds());
     mapsymbols::drawNorthArrow(labels);
     mapsymbols::drawScaleBar(labels, std::fabs(itemTransform().m21()));
     intersections_.label(labels, itemTransform());

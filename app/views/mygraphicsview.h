@@ -3,12 +3,14 @@
 
 #include "intersectionmarks.h"
 #include "stationlabels.h"
+#include "surveyedpoints.h"
 #include "surveyview.h"
 
 // The plan: the horizontal alignment in green, its stations and element
 // ends, the intersection points of its curves, on a grid labelled with
 // northings and eastings, north up and east to the right, with a north arrow
-// and a scale bar.
+// and a scale bar; surveyed points being checked against the design, when
+// there are any.
 class MyGraphicsView : public SurveyView
 {
     Q_OBJECT
@@ -17,6 +19,9 @@ public:
     explicit MyGraphicsView(QWidget* parent = nullptr);
 
     void refresh() override;
+    // Shows these points over the road until others come (none: no more).
+    void setSurveyedPoints(std::vector<SurveyedPoints::Point> points);
+    const SurveyedPoints& surveyedPoints() const { return surveyed_; }
 
 protected:
     void pick(const QPoint& pos) override;
@@ -31,6 +36,7 @@ private:
 
     StationLabels stations_;
     IntersectionMarks intersections_;
+    SurveyedPoints surveyed_;
 };
 
 #endif  // VANTOREL_VIEWS_MYGRAPHICSVIEW_H

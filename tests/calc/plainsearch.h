@@ -2,7 +2,7 @@
 // search against: of the elements facing the point (it lies ahead of the
 // start and behind the end; for one turning by more than half a circle, its
 // foot lies on it) the nearest foot wins, then the nearer chord middle,
-// then the earlier element.
+// then the earlier element. A chord middle that is not a number is the farthest.
 #ifndef VANTOREL_TESTS_PLAINSEARCH_H
 #define VANTOREL_TESTS_PLAINSEARCH_H
 
@@ -56,7 +56,7 @@ inline Foot plainSearch(const RoadSet& road, double x, double y)
             (wide && !(std::min(e.l1, end) <= f.L && f.L <= std::max(e.l1, end))))
             continue;
         const double mx = (e.x1 + e.x2) / 2 - x, my = (e.y1 + e.y2) / 2 - y;
-        const double chord = mx * mx + my * my;
+        const double chord = std::isnan(mx * mx + my * my) ? HUGE_VAL : mx * mx + my * my;
         if (!best.found || std::fabs(f.offset) < std::fabs(best.offset) ||
             (std::fabs(f.offset) == std::fabs(best.offset) && chord < bestChord)) {
             best = f;
