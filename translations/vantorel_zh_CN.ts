@@ -668,6 +668,10 @@ Press &apos;Yes&apos; to continue or &apos;No&apos; to cancel
         <source>there is no templates to create section!</source>
         <translation>没有可用于创建横断面的模板！</translation>
     </message>
+    <message>
+        <source>Check Surveyed Points…</source>
+        <translation>检查实测点…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -1158,6 +1162,171 @@ Press &apos;Yes&apos; to continue or &apos;No&apos; to cancel
     <message>
         <source>Offset %1  dH %2</source>
         <translation>偏距 %1  高差 %2</translation>
+    </message>
+</context>
+<context>
+    <name>SurveyCheckDialog</name>
+    <message>
+        <source>Check Surveyed Points</source>
+        <translation>检查实测点</translation>
+    </message>
+    <message>
+        <source>Survey File</source>
+        <translation>实测点文件</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>限差</translation>
+    </message>
+    <message>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>检查</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>On the plan: white within the tolerance, red cut and amber fill beyond it, grey beyond the road&apos;s ends.</source>
+        <translation>平面图上：白色为限差以内，超出限差时红色为挖、琥珀色为填，灰色为超出道路起终点。</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>导出 CSV...</translation>
+    </message>
+    <message>
+        <source>Detect from the content</source>
+        <translation>根据内容识别</translation>
+    </message>
+    <message>
+        <source>PNEZD CSV</source>
+        <translation>PNEZD CSV</translation>
+    </message>
+    <message>
+        <source>CASS DAT</source>
+        <translation>CASS DAT</translation>
+    </message>
+    <message>
+        <source>Survey Points (*.csv *.txt *.dat);;All Files (*)</source>
+        <translation>实测点 (*.csv *.txt *.dat);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Vantorel</source>
+        <translation>Vantorel</translation>
+    </message>
+    <message>
+        <source>choose the file of surveyed points!</source>
+        <translation>请选择实测点文件！</translation>
+    </message>
+    <message>
+        <source>Stopped; the table shows the check before.</source>
+        <translation>已停止；表中为上一次的检查结果。</translation>
+    </message>
+    <message>
+        <source>cannot check &quot;%1&quot;: %2</source>
+        <translation>无法检查“%1”：%2</translation>
+    </message>
+    <message>
+        <source>%1 points: %2 beyond the tolerance of %3 m, %4 beyond the road&apos;s ends.</source>
+        <translation>共 %1 个点：%2 个超出 %3 m 的限差，%4 个超出道路起终点。</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>导出 CSV</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;; a file there is left as it was!</source>
+        <translation>无法写入“%1”；该处已有的文件保持不变！</translation>
+    </message>
+    <message>
+        <source>%1 points written to &quot;%2&quot;.</source>
+        <translation>已将 %1 个点写入“%2”。</translation>
+    </message>
+</context>
+<context>
+    <name>SurveyCheckModel</name>
+    <message>
+        <source>cut</source>
+        <translation>挖</translation>
+    </message>
+    <message>
+        <source>fill</source>
+        <translation>填</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>起点前</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>终点后</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>点名</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>桩号</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>偏距</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>实测高程</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>设计高程</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差值</translation>
+    </message>
+    <message>
+        <source>Cut/Fill</source>
+        <translation>挖/填</translation>
+    </message>
+    <message>
+        <source>Beyond End</source>
+        <translation>超出起终点</translation>
+    </message>
+</context>
+<context>
+    <name>SurveyCheckRun</name>
+    <message>
+        <source>the road has no alignment to check against</source>
+        <translation>道路没有可用于检查的平曲线</translation>
+    </message>
+    <message>
+        <source>Reading the survey...</source>
+        <translation>正在读取实测点...</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>Checking %1 points...</source>
+        <translation>正在检查 %1 个点...</translation>
     </message>
 </context>
 <context>
