@@ -1,5 +1,7 @@
 // Vantorel's start-up: the application, its translators and the GB18030
-// codec check, then the main window and the event loop.
+// codec check, then the main window with the road named on the command line
+// and the event loop.
+#include "commandline.h"
 #include "globals.h"
 #include "mainwindow.h"
 #include "narrowtext.h"
@@ -55,6 +57,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Vantorel"));
     QCoreApplication::setApplicationName(QStringLiteral("Vantorel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VANTOREL_VERSION));
     // Plug-ins are looked for beside the program, never in whatever directory
     // it happens to be started from.
     QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath());
@@ -62,11 +65,14 @@ int main(int argc, char* argv[])
 
     installTranslators(&app, QLocale::system().name());
 
+    const QString road = roadOnCommandLine(QCoreApplication::arguments());
     checkCodec();
 
     MainWindow window;
     theMainWindow = &window;
-    window.showMaximized();
+    window.showAsLastTime();
+    if (!road.isEmpty())
+        window.openRoad(road);
     const int code = app.exec();
     theMainWindow = nullptr;
     return code;

@@ -4,13 +4,17 @@
 #include "editors/roadsectiondialog.h"
 #include "editors/sectiondialog.h"
 #include "editors/verticaldialog.h"
+#include "filedialogs.h"
 #include "globals.h"
 #include "idataimporter.h"
 #include "importerloader.h"
 #include "importrun.h"
 #include "landxmlexport.h"
 #include "messages.h"
+#include "printing/printcommands.h"
 #include "programdirs.h"
+#include "recentfiles.h"
+#include "roaddocument.h"
 #include "roadsnapshot.h"
 #include "tools/aboutdialog.h"
 #include "tools/caldialog.h"
@@ -22,24 +26,68 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
 
 namespace {
 
 const char* const kRoadFilter = QT_TRANSLATE_NOOP("MainWindow", "Road Files (*.rod)");
+const QString kRoadKind = QStringLiteral("roads");
+const QString kImportKind = QStringLiteral("imports");
+const char* const kGeometryKey = "mainWindow/geometry";
+const char* const kStateKey = "mainWindow/state";
+const char* const kPageKey = "mainWindow/page";
+
+// The one road file among dropped things, else empty.
+QString droppedRoad(const QMimeData* data)
+{
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return QString();
+    const QString path = urls.first().toLocalFile();
+    return QFileInfo(path).suffix().compare("rod", Qt::CaseInsensitive) == 0 ? path : QString();
+}
+
+// The step an import makes in the history, named for the data it brings.
+QString importStepName(const QString& importer)
+{
+    // The CASS importer's menu entry keeps its old spelling.
+    if (importer == QLatin1String("Cass Data"))
+        return MainWindow::tr("Import CASS data");
+    return MainWindow::tr("Import %1").arg(importer);
+}
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWindowClass)
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::MainWindowClass), document_(new RoadDocument(this))
 {
     Q_INIT_RESOURCE(vantorel);
     ui->setupUi(this);
     connectViews();
-    showPage(kPlanView);
+    addHistoryActions();
+    addRecentFiles();
+    setAcceptDrops(true);
+    const QSettings settings;
+    restoreState(settings.value(kStateKey).toByteArray());
+    const int page = settings.value(kPageKey, kPlanView).toInt();
+    showPage(page >= kPlanView && page <= kSectionView ? page : kPlanView);
     updateTitle();
+    connect(document_, &RoadDocument::roadEdited, this, &MainWindow::redraw);
+    connect(document_, &RoadDocument::roadReplaced, this, [this](RoadDocument::Parts parts) {
+        if (parts == RoadDocument::WholeRoad)
+            showNewRoad();
+        else
+            redraw(parts);
+    });
+    connect(document_, &RoadDocument::filePathChanged, this, &MainWindow::updateTitle);
+    connect(document_, &RoadDocument::modifiedChanged, this, &MainWindow::setWindowModified);
     loadImporters();
 
     auto* exportLandXml = new QAction(tr("Export LandXML..."), this);
@@ -47,6 +95,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
     ui->menuFile->insertAction(ui->actionQuit, exportLandXml);
     connect(exportLandXml, &QAction::triggered, this, &MainWindow::onExportLandXml);
 
+    auto* exportPdf = new QAction(tr("Export P&DF..."), this);
+    exportPdf->setObjectName("actionExportPdf");
+    ui->menuFile->insertAction(ui->actionQuit, exportPdf);
+    connect(exportPdf, &QAction::triggered, this, &MainWindow::onExportPdf);
+    auto* print = new QAction(tr("&Print..."), this);
+    print->setObjectName("actionPrint");
+    print->setShortcut(QKeySequence::Print);
+    ui->menuFile->insertAction(ui->actionQuit, print);
+    connect(print, &QAction::triggered, this, &MainWindow::onPrint);
     auto* checkSurvey = new QAction(tr("Check Surveyed Points…"), this);
     checkSurvey->setObjectName("actionCheckSurvey");
     ui->menuFunction->addAction(checkSurvey);
@@ -73,6 +130,52 @@ void MainWindow::loadImporters()
         connect(action, &QAction::triggered, this, [this, name] { onImport(name); });
     }
     ui->actionImport->setEnabled(!importers_.isEmpty());
+}
+
+void MainWindow::addHistoryActions()
+{
+    QUndoStack* history = document_->history();
+    QAction* undo = history->createUndoAction(this, tr("Undo"));
+    undo->setObjectName("actionUndo");
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setIcon(QIcon(":/new/prefix1/res/undo.png"));
+    QAction* redo = history->createRedoAction(this, tr("Redo"));
+    redo->setObjectName("actionRedo");
+    // Ctrl+Shift+Z first, on every desktop, and the desktop's own keys too.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    const QKeySequence ctrlShiftZ(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    redoKeys.removeAll(ctrlShiftZ);
+    redoKeys.prepend(ctrlShiftZ);
+    redo->setShortcuts(redoKeys);
+    redo->setIcon(QIcon(":/new/prefix1/res/redo.png"));
+
+    auto* edit = new QMenu(tr("&Edit"), this);
+    edit->setObjectName("menuEdit");
+    edit->addActions({undo, redo});
+    menuBar()->insertMenu(ui->menuRoad->menuAction(), edit);
+    ui->toolBar->insertActions(ui->actionHorizon, {undo, redo});
+    ui->toolBar->insertSeparator(ui->actionHorizon);
+}
+
+void MainWindow::addRecentFiles()
+{
+    auto* menu = new QMenu(tr("&Recent Files"), this);
+    menu->setObjectName("menuRecentFiles");
+    ui->menuFile->insertMenu(ui->actionSave, menu);
+    recentFiles_ = new RecentFiles(menu, this);
+    connect(recentFiles_, &RecentFiles::chosen, this, &MainWindow::openRecentFile);
+}
+
+void MainWindow::openRecentFile(const QString& path)
+{
+    if (QFileInfo(path).isFile()) {
+        openRoad(path);
+        return;
+    }
+    recentFiles_->remove(path);
+    messages::information(this, tr("Recent Files"),
+                          tr("%1 is no longer there; it was taken off the list.")
+                              .arg(QDir::toNativeSeparators(path)));
 }
 
 void MainWindow::connectViews()
@@ -149,6 +252,25 @@ void MainWindow::refreshView(int index)
     }
 }
 
+void MainWindow::redraw(RoadDocument::Parts parts)
+{
+    if (parts & RoadDocument::Alignment)
+        refreshView(kPlanView);
+    if (parts & RoadDocument::Profile)
+        refreshView(kProfileView);
+    if (parts & RoadDocument::CrossSections)
+        refreshView(kSectionView);
+}
+
+void MainWindow::showSection(const std::string& left, const std::string& right, double from,
+                             double to)
+{
+    setSectionLeftTemplate(left);
+    setSectionRightTemplate(right);
+    setSectionStations(from, to);
+    refreshView(kSectionView);
+}
+
 void MainWindow::setSectionLeftTemplate(const std::string& name)
 {
     ui->sectionView->setLeftTemplate(name);
@@ -171,9 +293,7 @@ void MainWindow::showSurveyedPoints(std::vector<SurveyedPoints::Point> points)
 
 void MainWindow::updateTitle()
 {
-    // The path is stored as the file system's 8-bit name, so it is read back
-    // the same way.
-    setWindowTitle(QString("Vantorel %1").arg(QString::fromLocal8Bit(theRoad.FilePath())));
+    setWindowTitle(QString("Vantorel %1[*]").arg(document_->filePath()));
 }
 
 void MainWindow::openDialog(QDialog* dialog)
@@ -214,39 +334,35 @@ bool MainWindow::askSaveAsForOtherVersion()
 bool MainWindow::saveOtherVersionOrCurrent()
 {
     if (RoadSet::Ver == RoadSet::VerOlder || RoadSet::Ver == RoadSet::VerNewer) {
-        if (askSaveAsForOtherVersion()) {
-            const bool saved = saveAs();
-            if (saved)
-                updateTitle();
-            return saved;
-        }
+        if (askSaveAsForOtherVersion())
+            return saveAs();
     }
     return save();
 }
 
 bool MainWindow::save()
 {
-    if (theRoad.Save(std::string())) {
+    if (document_->save()) {
         messages::information(this, tr("info"), tr("save road successfully"));
-        updateTitle();
         return true;
     }
-    if (!saveAs())
-        return false;
-    updateTitle();
-    return true;
+    return saveAs();
 }
 
 bool MainWindow::saveAs()
 {
-    const QString name =
-        QFileDialog::getSaveFileName(this, tr("Save Road"), QString(), tr(kRoadFilter));
+    const QString current = document_->filePath();
+    const QString name = filedialogs::saveFileName(
+        this, tr("Save Road"), current.isEmpty() ? filedialogs::startDirectory(kRoadKind) : current,
+        tr(kRoadFilter), QStringLiteral("rod"));
     if (name.isEmpty())
         return false;
-    if (!theRoad.Save(name.toLocal8Bit().toStdString())) {
+    if (!document_->save(name)) {
         messages::information(this, tr("info"), tr("save road failed"));
         return false;
     }
+    filedialogs::rememberDirectory(kRoadKind, name);
+    recentFiles_->add(name);
     messages::information(this, tr("info"), tr("save road successfully"));
     return true;
 }
@@ -256,8 +372,7 @@ void MainWindow::on_actionNew_triggered()
     if (!maybeSave())
         return;
     theRoad.NewRoad();
-    showNewRoad();
-    updateTitle();
+    document_->startAfresh();
 }
 
 void MainWindow::on_actionOpen_triggered()
@@ -265,17 +380,25 @@ void MainWindow::on_actionOpen_triggered()
     if (!maybeSave())
         return;
     const QString name =
-        QFileDialog::getOpenFileName(this, tr("Open Road"), lastOpenDirectory_, tr(kRoadFilter));
-    if (name.isEmpty())
-        return;
+        filedialogs::openFileName(this, kRoadKind, tr("Open Road"), tr(kRoadFilter));
+    if (!name.isEmpty())
+        loadRoad(name);
+}
 
+bool MainWindow::openRoad(const QString& path)
+{
+    return maybeSave() && loadRoad(path);
+}
+
+bool MainWindow::loadRoad(const QString& name)
+{
     // A failed or refused open leaves the road, its path, its modified flag
     // and the version state exactly as they were.
     const RoadSnapshot before;
     if (!theRoad.Load(name.toLocal8Bit().toStdString())) {
         before.restore();
         messages::information(nullptr, tr("information"), tr("Open road failed."));
-        return;
+        return false;
     }
     RoadSet::Ver = RoadSet::VerCurrent;
     if (RoadSet::fileVer != RoadSet::currVer) {
@@ -291,14 +414,15 @@ void MainWindow::on_actionOpen_triggered()
                        "'No' to cancel\n");
         if (!messages::askYesNo(nullptr, tr("warning"), question)) {
             before.restore();
-            return;
+            return false;
         }
         RoadSet::Ver = newer ? RoadSet::VerNewer : RoadSet::VerOlder;
     }
-    showNewRoad();
+    document_->startAfresh();
     messages::information(nullptr, tr("information"), tr("Open road successfully."));
-    updateTitle();
-    lastOpenDirectory_ = QFileInfo(name).absolutePath();
+    filedialogs::rememberDirectory(kRoadKind, name);
+    recentFiles_->add(name);
+    return true;
 }
 
 void MainWindow::on_actionSave_triggered()
@@ -308,8 +432,7 @@ void MainWindow::on_actionSave_triggered()
 
 void MainWindow::on_actionSaveAs_triggered()
 {
-    if (saveAs())
-        updateTitle();
+    saveAs();
 }
 
 void MainWindow::on_actionQuit_triggered()
@@ -333,8 +456,7 @@ void MainWindow::onImport(const QString& name)
         return;
     const QString filter =
         importer->fileFilters() + ";;" + tr("All Files") + QStringLiteral("( *.* )");
-    const QString file =
-        QFileDialog::getOpenFileName(this, importer->name(), lastImportDirectory_, filter);
+    const QString file = filedialogs::openFileName(this, kImportKind, importer->name(), filter);
     if (file.isEmpty())
         return;
 
@@ -342,7 +464,11 @@ void MainWindow::onImport(const QString& name)
     const RoadSnapshot before;
     const ImportOutcome outcome = runImport(importer, &theRoad, file, this);
     if (outcome.imported) {
-        lastImportDirectory_ = QFileInfo(file).absolutePath();
+        // The plan is shown first, so that the new road is fitted to its size.
+        showPage(kPlanView);
+        document_->recordEdit(importStepName(importer->name()), before, RoadDocument::WholeRoad,
+                              RoadDocument::Change::Replaced);
+        filedialogs::rememberDirectory(kImportKind, file);
         if (!outcome.report.isEmpty())
             messages::information(this, tr("info"), outcome.report);
     } else {
@@ -354,7 +480,6 @@ void MainWindow::onImport(const QString& name)
         }
     }
     emit dataLoaded(importer->type());
-    showNewRoad();
 }
 
 void MainWindow::onCheckSurveyedPoints()
@@ -367,17 +492,27 @@ void MainWindow::onExportLandXml()
     exportRoadAsLandXml(this);
 }
 
+void MainWindow::onExportPdf()
+{
+    if (SurveyView* view = currentView())
+        printing::exportPdf(this, *view);
+}
+
+void MainWindow::onPrint()
+{
+    if (SurveyView* view = currentView())
+        printing::print(this, *view);
+}
+
 void MainWindow::on_actionHorizon_triggered()
 {
     showPage(kPlanView);
-    auto* dialog = new HorizonDialog(this);
-    connect(this, &MainWindow::dataLoaded, dialog, &HorizonDialog::onDataLoaded);
-    openDialog(dialog);
+    openDialog(new HorizonDialog(document_, this));
 }
 
 void MainWindow::on_actionVertical_triggered()
 {
-    openDialog(new VerticalDialog(this));
+    openDialog(new VerticalDialog(document_, this));
     showPage(kProfileView);
 }
 
@@ -387,13 +522,15 @@ void MainWindow::on_actionSection_triggered()
         messages::warning(this, tr("warning"), tr("there is no templates to create section!"));
         return;
     }
-    openDialog(new RoadSectionDialog(this));
+    auto* dialog = new RoadSectionDialog(document_, this);
+    connect(dialog, &RoadSectionDialog::sectionChosen, this, &MainWindow::showSection);
+    openDialog(dialog);
     showPage(kSectionView);
 }
 
 void MainWindow::on_actionTemplate_triggered()
 {
-    openDialog(new SectionDialog(this));
+    openDialog(new SectionDialog(document_, this));
 }
 
 void MainWindow::on_actionCal_triggered()
@@ -408,7 +545,7 @@ void MainWindow::on_actionExport_triggered()
 
 void MainWindow::on_actionEnum_Pt_triggered()
 {
-    openDialog(new PtEnumDialog(this));
+    openDialog(new PtEnumDialog(document_, this));
 }
 
 void MainWindow::on_actionAbout_triggered()
@@ -467,10 +604,45 @@ void MainWindow::on_actionInfo_triggered()
         view->toggleInfo();
 }
 
+void MainWindow::showAsLastTime()
+{
+    if (restoreGeometry(QSettings().value(kGeometryKey).toByteArray()))
+        show();
+    else
+        showMaximized();
+}
+
+void MainWindow::rememberWindow() const
+{
+    QSettings settings;
+    settings.setValue(kGeometryKey, saveGeometry());
+    settings.setValue(kStateKey, saveState());
+    settings.setValue(kPageKey, ui->stackedWidget->currentIndex());
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (maybeSave())
+    if (maybeSave()) {
+        rememberWindow();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedRoad(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedRoad(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The questions of opening wait until the drag has ended.
+    QMetaObject::invokeMethod(
+        this, [this, path] { openRoad(path); }, Qt::QueuedConnection);
 }

@@ -1,6 +1,7 @@
 #ifndef VANTOREL_MAINWINDOW_H
 #define VANTOREL_MAINWINDOW_H
 
+#include "roaddocument.h"
 #include "views/surveyedpoints.h"
 #include "views/surveyview.h"
 
@@ -12,6 +13,7 @@
 #include <vector>
 
 class IDataImporter;
+class RecentFiles;
 
 namespace Ui {
 class MainWindowClass;
@@ -31,6 +33,9 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // theRoad with its history and file; the views and dialogs follow it.
+    RoadDocument* document() const { return document_; }
+
     // Rebuilds the drawing on page `index` (0 plan, 1 profile, 2 cross-section).
     void refreshView(int index);
     void setSectionLeftTemplate(const std::string& name);
@@ -47,6 +52,11 @@ public:
 
     bool save();
     bool saveAs();
+    // Opens a road file after the unsaved-changes question; false when the
+    // user cancelled or the file could not be opened.
+    bool openRoad(const QString& path);
+    // Shows the window as it was left last time, else maximized.
+    void showAsLastTime();
 
 signals:
     void dataLoaded(int type);
@@ -78,13 +88,28 @@ private slots:
     void on_actionFit_triggered();
     void on_actionInfo_triggered();
     void onExportLandXml();
+    void onExportPdf();
+    void onPrint();
     void onCheckSurveyedPoints();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void loadImporters();
+    // The Edit menu and the tool-bar buttons of the history.
+    void addHistoryActions();
+    void addRecentFiles();
+    // Loads the road file with the version questions.
+    bool loadRoad(const QString& path);
+    void openRecentFile(const QString& path);
+    void rememberWindow() const;
+    // Redraws the views of what changed.
+    void redraw(RoadDocument::Parts parts);
+    // The section the section-assignment dialog has selected.
+    void showSection(const std::string& left, const std::string& right, double from, double to);
     void showPage(int index);
     SurveyView* currentView() const;
     // Wires the views to the status bar, the mode buttons and the View menu.
@@ -102,10 +127,10 @@ private:
     void openDialog(QDialog* dialog);
 
     Ui::MainWindowClass* ui;
+    RoadDocument* document_;
     QHash<QString, IDataImporter*> importers_;
     QStringList importerFilters_;
-    QString lastOpenDirectory_;
-    QString lastImportDirectory_;
+    RecentFiles* recentFiles_ = nullptr;
 };
 
 #endif  // VANTOREL_MAINWINDOW_H

@@ -11,6 +11,7 @@ class RoadSnapshot
 public:
     RoadSnapshot();
     void restore() const;
+    const RoadSet& road() const { return road_; }
 
 private:
     RoadSet road_;

@@ -164,6 +164,11 @@ const char* RoadSet::FilePath() const
     return filePath.c_str();
 }
 
+void RoadSet::SetFilePath(const std::string& path)
+{
+    filePath = path;
+}
+
 void RoadSet::ClearFilePath()
 {
     filePath.clear();

@@ -245,6 +245,9 @@ public:
     bool IsModified() const;
     void SetModified(bool m);
     const char* FilePath() const;
+    // The file the road belongs to, for a road whose content came from
+    // another copy of it (an undone edit keeps the file it was saved to).
+    void SetFilePath(const std::string& path);
     void ClearFilePath();
 
     void ClearHorizon();

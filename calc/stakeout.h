@@ -80,6 +80,11 @@ enum class StakeFormat {
     CassDat,     // "name,,Y,X,height", the CASS coordinate file
 };
 
+// A coordinate or a height as every stake file writes it: three decimals,
+// lifted as above. Lists printed for the field use it, so that paper and
+// file agree to the millimetre.
+TRAZEL_EXPORT std::string surveyedText(double value);
+
 // The text of a stake-out file, point by point.
 class TRAZEL_EXPORT StakeText
 {

@@ -143,6 +143,33 @@
     </message>
 </context>
 <context>
+    <name>DrawingPage</name>
+    <message>
+        <source>Profile</source>
+        <translation>纵断面图</translation>
+    </message>
+    <message>
+        <source>Cross-section</source>
+        <translation>横断面图</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>平面图</translation>
+    </message>
+    <message>
+        <source>H %1  V %2</source>
+        <translation>水平 %1  竖向 %2</translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation>图名</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>比例</translation>
+    </message>
+</context>
+<context>
     <name>ElementMarks</name>
     <message>
         <source>QD</source>
@@ -281,6 +308,10 @@
     <message>
         <source>points written: %1</source>
         <translation>已写入点数：%1</translation>
+    </message>
+    <message>
+        <source>Save Stake Points</source>
+        <translation>保存放样点</translation>
     </message>
 </context>
 <context>
@@ -506,6 +537,18 @@ and the default value of which is 0 (infinite) if you leave it empty.</source>
         <source>save cross file failed</source>
         <translation>保存交点文件失败</translation>
     </message>
+    <message>
+        <source>Apply elements</source>
+        <translation>应用线元</translation>
+    </message>
+    <message>
+        <source>Apply intersection points</source>
+        <translation>应用交点</translation>
+    </message>
+    <message>
+        <source>Load intersection points</source>
+        <translation>读取交点</translation>
+    </message>
 </context>
 <context>
     <name>LandXmlExport</name>
@@ -672,52 +715,52 @@ Press &apos;Yes&apos; to continue or &apos;No&apos; to cancel
         <source>Check Surveyed Points…</source>
         <translation>检查实测点…</translation>
     </message>
+    <message>
+        <source>Import CASS data</source>
+        <translation>导入 CASS 数据</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>导入 %1</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>导出 PDF(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Files</source>
+        <translation>最近的文件(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>最近的文件</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there; it was taken off the list.</source>
+        <translation>%1 已不存在，已从列表中移除。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
     <message>
-        <source>File</source>
-        <translation>文件</translation>
-    </message>
-    <message>
-        <source>Road</source>
-        <translation>道路</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>视图</translation>
-    </message>
-    <message>
-        <source>Tool</source>
-        <translation>工具</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>帮助</translation>
-    </message>
-    <message>
         <source>toolBar</source>
         <translation>工具栏</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>新建</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>打开</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>SaveAs</source>
-        <translation>另存为</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>退出</translation>
     </message>
     <message>
         <source>Horizon</source>
@@ -790,6 +833,46 @@ Press &apos;Yes&apos; to continue or &apos;No&apos; to cancel
     <message>
         <source>Import</source>
         <translation>导入</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Road</source>
+        <translation>道路(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Tool</source>
+        <translation>工具(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save&amp;As</source>
+        <translation>另存为(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>退出(&amp;Q)</translation>
     </message>
 </context>
 <context>
@@ -899,6 +982,109 @@ Press &apos;Yes&apos; to continue or &apos;No&apos; to cancel
     <message>
         <source>End</source>
         <translation>终点</translation>
+    </message>
+</context>
+<context>
+    <name>PageFrame</name>
+    <message>
+        <source>Road</source>
+        <translation>道路</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>页码</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>(not saved)</source>
+        <translation>（未保存）</translation>
+    </message>
+</context>
+<context>
+    <name>PageRun</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Vantorel</source>
+        <translation>Vantorel</translation>
+    </message>
+    <message>
+        <source>The stake export&apos;s interval is too small; set it in Tool → Export.</source>
+        <translation>放样点导出的间距太小；请在“工具 → 放样点导出”中设置。</translation>
+    </message>
+    <message>
+        <source>The road gives no sound stakes from the export&apos;s Start on.</source>
+        <translation>从放样点导出的起点起，道路没有有效的桩点。</translation>
+    </message>
+    <message>
+        <source>%1 as drawn on screen</source>
+        <translation>%1（与屏幕显示相同）</translation>
+    </message>
+    <message>
+        <source>Stake-out table: %1</source>
+        <translation>放样点表：%1</translation>
+    </message>
+    <message>
+        <source>Tool → Export</source>
+        <translation>工具 → 放样点导出</translation>
+    </message>
+    <message>
+        <source>What to print:</source>
+        <translation>打印内容：</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Print Failed</source>
+        <translation>打印失败</translation>
+    </message>
+    <message>
+        <source>The pages could not be printed.</source>
+        <translation>无法打印这些页面。</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>导出 PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>导出失败</translation>
+    </message>
+    <message>
+        <source>Cannot write %1:
+%2</source>
+        <translation>无法写入 %1：
+%2</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>The PDF was written to %1 (pages: %2).</source>
+        <translation>PDF 已写入 %1（共 %2 页）。</translation>
     </message>
 </context>
 <context>
@@ -1062,6 +1248,10 @@ Press &apos;Yes&apos; to continue or &apos;No&apos; to cancel
         <source>the %1 item cannot be added!</source>
         <translation>第 %1 项无法添加！</translation>
     </message>
+    <message>
+        <source>Apply sections</source>
+        <translation>应用横断面</translation>
+    </message>
 </context>
 <context>
     <name>SectionDialog</name>
@@ -1133,6 +1323,10 @@ Press &apos;Yes&apos; to continue or &apos;No&apos; to cancel
         <source>please select a template to delete!</source>
         <translation>请选择要删除的模板！</translation>
     </message>
+    <message>
+        <source>Apply templates</source>
+        <translation>应用模板</translation>
+    </message>
 </context>
 <context>
     <name>SectionLabels</name>
@@ -1162,6 +1356,71 @@ Press &apos;Yes&apos; to continue or &apos;No&apos; to cancel
     <message>
         <source>Offset %1  dH %2</source>
         <translation>偏距 %1  高差 %2</translation>
+    </message>
+</context>
+<context>
+    <name>StakeExportRun</name>
+    <message>
+        <source>%1 back to the road start</source>
+        <translation>%1 向回至道路起点</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
+    <message>
+        <source>%1 every %2 m, offsets %3</source>
+        <translation>%1，间距 %2 m，偏距 %3</translation>
+    </message>
+</context>
+<context>
+    <name>StakeTable</name>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>点名</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>桩号</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>偏距</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>X(北)</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>Y(东)</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>高程</translation>
+    </message>
+</context>
+<context>
+    <name>StakeTablePages</name>
+    <message>
+        <source>Stake points</source>
+        <translation>放样点</translation>
+    </message>
+    <message>
+        <source>The run gives no stake points.</source>
+        <translation>此次导出没有放样点。</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>表名</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>范围</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1638,10 @@ Press &apos;Yes&apos; to continue or &apos;No&apos; to cancel
         <source>mile is less than the prev!</source>
         <translation>里程小于前一个变坡点！</translation>
     </message>
+    <message>
+        <source>Apply profile</source>
+        <translation>应用纵断面</translation>
+    </message>
 </context>
 <context>
     <name>VerticalView</name>
@@ -1454,6 +1717,14 @@ Press &apos;Yes&apos; to continue or &apos;No&apos; to cancel
     <message>
         <source>Codec File qcncodecs4.dll not found</source>
         <translation>未找到编码文件 qcncodecs4.dll</translation>
+    </message>
+    <message>
+        <source>Road stake-out design: alignment, profile, cross-sections and stake-out files.</source>
+        <translation>道路放样设计：平曲线、纵断面、横断面和放样文件。</translation>
+    </message>
+    <message>
+        <source>The road file to open.</source>
+        <translation>要打开的道路文件。</translation>
     </message>
 </context>
 </TS>

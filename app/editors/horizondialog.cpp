@@ -5,10 +5,10 @@
 
 #include "arccalcdlg.h"
 #include "globals.h"
-#include "mainwindow.h"
 #include "messages.h"
 #include "myitemdelegate.h"
 #include "myitemmodel.h"
+#include "roaddocument.h"
 #include "tablecells.h"
 #include "ui_horizondialog.h"
 
@@ -21,7 +21,8 @@
 const QColor HorizonDialog::kBlankCellColour = tablecells::grey();
 const QColor HorizonDialog::kComputedCellColour = QColor(Qt::gray);
 
-HorizonDialog::HorizonDialog(QWidget* parent) : QDialog(parent), ui(new Ui::HorizonDialog)
+HorizonDialog::HorizonDialog(RoadDocument* document, QWidget* parent)
+    : QDialog(parent), ui(new Ui::HorizonDialog), document_(document)
 {
     ui->setupUi(this);
     ui->labelTotalLength->hide();
@@ -64,6 +65,7 @@ HorizonDialog::HorizonDialog(QWidget* parent) : QDialog(parent), ui(new Ui::Hori
     ui->t2Edit->setEnabled(false);
 
     ui->tabWidget->setCurrentWidget(theRoad.CanUseCross() ? ui->tab : ui->tab_2);
+    connect(document_, &RoadDocument::roadReplaced, this, &HorizonDialog::showRoad);
 }
 
 HorizonDialog::~HorizonDialog()
@@ -120,15 +122,10 @@ void HorizonDialog::retranslateTexts()
     arcAction_->setText(tr("Arc From 3 points"));
 }
 
-void HorizonDialog::onDataLoaded(int type)
+void HorizonDialog::showRoad()
 {
-    if (type == 0) {
-        loadCrossTable();
-    } else if (type == 1) {
-        // Elements, and the intersection points derived from them.
-        model_->LoadRoadData();
-        loadCrossTable();
-    }
+    model_->LoadRoadData();
+    loadCrossTable();
 }
 
 void HorizonDialog::on_tabWidget_currentChanged(int index)
@@ -137,12 +134,4 @@ void HorizonDialog::on_tabWidget_currentChanged(int index)
         return;
     messages::warning(this, tr("warning"), tr("cannot translate to point intersection method!"));
     ui->tabWidget->setCurrentWidget(ui->tab_2);
-}
-
-// ---- The PI tab ----
-
-void HorizonDialog::refreshPlanView() const
-{
-    if (theMainWindow)
-        theMainWindow->refreshView(MainWindow::kPlanView);
 }

@@ -15,6 +15,7 @@ class MyItemModel;
 class QAction;
 class QMenu;
 class QTableWidgetItem;
+class RoadDocument;
 struct RoadEntity;
 
 namespace Ui {
@@ -24,7 +25,8 @@ class HorizonDialog;
 // The editor of the road's horizontal alignment, two ways side by side: by
 // intersection points (PIs) with their curves on the "PI" tab, or element by
 // element on the "Element" tab. "Apply" on either tab rebuilds the road's
-// elements, refreshes the other tab from the road and redraws the plan.
+// elements as one step of the document's history and refreshes the other tab
+// from the road; both tables show the road afresh whenever it is replaced.
 class HorizonDialog : public QDialog
 {
     Q_OBJECT
@@ -62,16 +64,11 @@ public:
     // Text of an arc length that follows from the turn of the legs.
     static const QColor kComputedCellColour;
 
-    explicit HorizonDialog(QWidget* parent = nullptr);
+    HorizonDialog(RoadDocument* document, QWidget* parent = nullptr);
     ~HorizonDialog() override;
 
 signals:
     void ArcModeChanged(int mode);
-
-public slots:
-    // The main window read new data into the road: type 0 intersection
-    // points, type 1 elements.
-    void onDataLoaded(int type);
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
@@ -101,7 +98,8 @@ private slots:
 private:
     void retranslateTexts();
     void widenNumberColumns();
-    void refreshPlanView() const;
+    // Both tables from the road.
+    void showRoad();
     // The PI tab.
     void loadCrossTable();
     void showCrossRow(int row);
@@ -117,6 +115,7 @@ private:
     QString suggestedType(int row) const;
 
     Ui::HorizonDialog* ui;
+    RoadDocument* document_;
     MyItemDelegate* delegate_;
     MyItemModel* model_;
     QAction* arcAction_;

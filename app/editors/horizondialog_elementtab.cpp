@@ -7,6 +7,7 @@
 #include "messages.h"
 #include "myitem.h"
 #include "myitemmodel.h"
+#include "roaddocument.h"
 #include "roadsnapshot.h"
 #include "ui_horizondialog.h"
 #include "vantorellog.h"
@@ -137,8 +138,11 @@ void HorizonDialog::onApplyHorizon()
     const RoadSnapshot before;
     theRoad.ClearHorizon();
     const int rows = model_->rowCount();
-    if (rows <= 1)
+    if (rows <= 1) {
+        // An empty table empties the road's alignment; the plan shows it.
+        document_->recordEdit(tr("Apply elements"), before, RoadDocument::Alignment);
         return;
+    }
     theRoad.InsertHorizonPoint(model_->value(0, MyItemModel::NorthColumn),
                                model_->value(0, MyItemModel::EastColumn),
                                model_->value(0, MyItemModel::StakeColumn));
@@ -170,10 +174,10 @@ void HorizonDialog::onApplyHorizon()
         return;
     }
     model_->LoadRoadData();
-    refreshPlanView();
     ui->crossTable->setRowCount(0);
     if (theRoad.ToCross_v2())
         loadCrossTable();
+    document_->recordEdit(tr("Apply elements"), before, RoadDocument::Alignment);
 }
 
 void HorizonDialog::onLengthRefused(int code)

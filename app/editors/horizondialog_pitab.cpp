@@ -4,10 +4,12 @@
 
 #include "curvedesigntext.h"
 #include "curvefit.h"
+#include "filedialogs.h"
 #include "globals.h"
 #include "idataimporter.h"
 #include "messages.h"
 #include "myitemmodel.h"
+#include "roaddocument.h"
 #include "roadsnapshot.h"
 #include "tablecells.h"
 #include "ui_horizondialog.h"
@@ -29,6 +31,7 @@ constexpr double kNoLength = 1e-12;
 
 const char* const kCrossFilesFilter = QT_TRANSLATE_NOOP("HorizonDialog", "Cross Files (*.cross)");
 const char* const kCrossFileFilter = QT_TRANSLATE_NOOP("HorizonDialog", "Cross File (*.cross)");
+constexpr char kCrossKind[] = "cross";
 
 // The kind a road's intersection point shows in the curve-kind box.
 int curveKindOf(const CrossEntity& c)
@@ -385,7 +388,7 @@ void HorizonDialog::on_pushButtonApply_clicked()
     }
     showCurveDesign();
     model_->LoadRoadData();
-    refreshPlanView();
+    document_->recordEdit(tr("Apply intersection points"), before, RoadDocument::Alignment);
 }
 
 void HorizonDialog::on_pushButtonImport_clicked()
@@ -426,7 +429,7 @@ bool HorizonDialog::eventFilter(QObject* object, QEvent* event)
 void HorizonDialog::loadCrossFile()
 {
     const QString path =
-        QFileDialog::getOpenFileName(this, tr("Load Cross"), QString(), tr(kCrossFilesFilter));
+        filedialogs::openFileName(this, kCrossKind, tr("Load Cross"), tr(kCrossFilesFilter));
     if (path.isEmpty())
         return;
     // A file that cannot be read must not cost the road its points.
@@ -436,17 +439,23 @@ void HorizonDialog::loadCrossFile()
         messages::warning(this, tr("warning"), tr("load cross file failed"));
         return;
     }
+    filedialogs::rememberDirectory(kCrossKind, path);
     loadCrossTable();
+    document_->recordEdit(tr("Load intersection points"), before, RoadDocument::Alignment);
 }
 
 void HorizonDialog::saveCrossFile()
 {
     const QString path =
-        QFileDialog::getSaveFileName(this, tr("Save Cross"), QString(), tr(kCrossFileFilter));
+        filedialogs::saveFileName(this, tr("Save Cross"), filedialogs::startDirectory(kCrossKind),
+                                  tr(kCrossFileFilter), QStringLiteral("cross"));
     if (path.isEmpty())
         return;
-    if (!theRoad.SaveCross(path.toStdU16String()))
+    if (!theRoad.SaveCross(path.toStdU16String())) {
         messages::warning(this, tr("warning"), tr("save cross file failed"));
+        return;
+    }
+    filedialogs::rememberDirectory(kCrossKind, path);
 }
 
 // ---- The element tab ----

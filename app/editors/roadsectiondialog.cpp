@@ -1,9 +1,10 @@
 #include "roadsectiondialog.h"
 
 #include "globals.h"
-#include "mainwindow.h"
 #include "messages.h"
 #include "narrowtext.h"
+#include "roaddocument.h"
+#include "roadsnapshot.h"
 #include "ui_roadsectiondialog.h"
 
 #include <QHeaderView>
@@ -29,14 +30,20 @@ double stationIn(const QString& cell)
 
 }  // namespace
 
-RoadSectionDialog::RoadSectionDialog(QWidget* parent)
-    : QDialog(parent), ui(new Ui::RoadSectionDialog)
+RoadSectionDialog::RoadSectionDialog(RoadDocument* document, QWidget* parent)
+    : QDialog(parent), ui(new Ui::RoadSectionDialog), document_(document)
 {
     ui->setupUi(this);
     // Columns are at least the usual width and grow to show whole stations.
     QHeaderView* header = ui->tableWidget->horizontalHeader();
     header->setMinimumSectionSize(kColumnWidth);
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    showRoad();
+    connect(document_, &RoadDocument::roadReplaced, this, &RoadSectionDialog::showRoad);
+}
+
+void RoadSectionDialog::showRoad()
+{
     const int count = theRoad.NumberOfSections();
     ui->tableWidget->setRowCount(count);
     for (int row = 0; row < count; ++row) {
@@ -44,6 +51,8 @@ RoadSectionDialog::RoadSectionDialog(QWidget* parent)
         setRow(row, formatted(s.L1), formatted(s.L2), narrowtext::toQString(s.left),
                narrowtext::toQString(s.right));
     }
+    ui->lcomboBox->clear();
+    ui->rcomboBox->clear();
     for (int i = 0; i < theRoad.NumberOfTemplates(); ++i) {
         const QString name = narrowtext::toQString(theRoad.GetTemplate(i)->name);
         ui->lcomboBox->addItem(name);
@@ -77,15 +86,11 @@ void RoadSectionDialog::setRow(int row, const QString& start, const QString& end
         ui->tableWidget->setItem(row, column, new QTableWidgetItem(texts[column]));
 }
 
-void RoadSectionDialog::showTemplatesOf(int row) const
+void RoadSectionDialog::showTemplatesOf(int row)
 {
-    if (!theMainWindow)
-        return;
-    theMainWindow->setSectionLeftTemplate(narrowtext::fromQString(cellText(row, LeftColumn)));
-    theMainWindow->setSectionRightTemplate(narrowtext::fromQString(cellText(row, RightColumn)));
-    theMainWindow->setSectionStations(stationIn(cellText(row, StartColumn)),
-                                      stationIn(cellText(row, EndColumn)));
-    theMainWindow->refreshView(MainWindow::kSectionView);
+    emit sectionChosen(narrowtext::fromQString(cellText(row, LeftColumn)),
+                       narrowtext::fromQString(cellText(row, RightColumn)),
+                       stationIn(cellText(row, StartColumn)), stationIn(cellText(row, EndColumn)));
 }
 
 void RoadSectionDialog::on_tableWidget_currentCellChanged(int currentRow, int, int, int)
@@ -139,6 +144,7 @@ void RoadSectionDialog::on_delButton_clicked()
 // reverses or overlaps another range is reported and left out.
 void RoadSectionDialog::on_okButton_clicked()
 {
+    const RoadSnapshot before;
     theRoad.ClearSection();
     for (int row = 0; row < ui->tableWidget->rowCount(); ++row) {
         RoadSection s;
@@ -150,6 +156,7 @@ void RoadSectionDialog::on_okButton_clicked()
             messages::warning(this, tr("warning"), tr("the %1 item cannot be added!").arg(row));
     }
     theRoad.SetModified(true);
+    document_->recordEdit(tr("Apply sections"), before, RoadDocument::CrossSections);
     close();
 }
 

@@ -1,9 +1,10 @@
 #include "sectiondialog.h"
 
 #include "globals.h"
-#include "mainwindow.h"
 #include "messages.h"
 #include "narrowtext.h"
+#include "roaddocument.h"
+#include "roadsnapshot.h"
 #include "ui_sectiondialog.h"
 
 #include <QHeaderView>
@@ -22,12 +23,19 @@ QString formatted(double value)
 
 }  // namespace
 
-SectionDialog::SectionDialog(QWidget* parent)
-    : QDialog(parent), ui(new Ui::SectionDialog), root_(nullptr)
+SectionDialog::SectionDialog(RoadDocument* document, QWidget* parent)
+    : QDialog(parent), ui(new Ui::SectionDialog), document_(document), root_(nullptr)
 {
     ui->setupUi(this);
     // Distances stand in the first column, below two levels of indentation.
     ui->treeWidget->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    showRoad();
+    connect(document_, &RoadDocument::roadReplaced, this, &SectionDialog::showRoad);
+}
+
+void SectionDialog::showRoad()
+{
+    ui->treeWidget->clear();
     root_ = new QTreeWidgetItem(ui->treeWidget, {tr("Templates")});
     for (int i = 0; i < theRoad.NumberOfTemplates(); ++i) {
         const RoadTemplate& t = *theRoad.GetTemplate(i);
@@ -188,6 +196,7 @@ void SectionDialog::on_delTemplateButton_clicked()
 // Ok: the tree, in its order, replaces the road's templates.
 void SectionDialog::on_okButton_clicked()
 {
+    const RoadSnapshot before;
     theRoad.ClearTemplate();
     for (int i = 0; i < root_->childCount(); ++i) {
         const QTreeWidgetItem* templateItem = root_->child(i);
@@ -200,9 +209,7 @@ void SectionDialog::on_okButton_clicked()
         theRoad.AddTemplate(t);
     }
     theRoad.SetModified(true);
-    // The cross-section view draws templates by name; show the new ones.
-    if (theMainWindow)
-        theMainWindow->refreshView(MainWindow::kSectionView);
+    document_->recordEdit(tr("Apply templates"), before, RoadDocument::CrossSections);
     close();
 }
 

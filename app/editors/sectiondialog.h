@@ -4,6 +4,7 @@
 #include <QDialog>
 
 class QTreeWidgetItem;
+class RoadDocument;
 
 namespace Ui {
 class SectionDialog;
@@ -11,7 +12,8 @@ class SectionDialog;
 
 // The road's cross-section templates as a tree: the root, one item per
 // template, one per break point (distance, height difference). The tree is
-// a working copy; "Ok" writes it into the road.
+// a working copy; "Ok" writes it into the road as one step of the document's
+// history. The tree shows the road afresh whenever it is replaced.
 class SectionDialog : public QDialog
 {
     Q_OBJECT
@@ -19,7 +21,7 @@ class SectionDialog : public QDialog
 public:
     enum Level { NoLevel = -1, RootLevel = 0, TemplateLevel = 1, BreakLevel = 2 };
 
-    explicit SectionDialog(QWidget* parent = nullptr);
+    SectionDialog(RoadDocument* document, QWidget* parent = nullptr);
     ~SectionDialog() override;
 
     // Why the road file could not keep this template name as typed; empty
@@ -40,10 +42,12 @@ private slots:
     void on_cancelButton_clicked();
 
 private:
+    void showRoad();
     Level levelOf(const QTreeWidgetItem* item) const;
     bool isNameInUse(const QString& name) const;
 
     Ui::SectionDialog* ui;
+    RoadDocument* document_;
     QTreeWidgetItem* root_;
 };
 

@@ -1,17 +1,24 @@
 #include "verticaldialog.h"
 
 #include "globals.h"
-#include "mainwindow.h"
 #include "messages.h"
+#include "roaddocument.h"
 #include "roadsnapshot.h"
 #include "tablecells.h"
 #include "ui_verticaldialog.h"
 
 const QColor VerticalDialog::kBlankCellColour = tablecells::grey();
 
-VerticalDialog::VerticalDialog(QWidget* parent) : QDialog(parent), ui(new Ui::VerticalDialog)
+VerticalDialog::VerticalDialog(RoadDocument* document, QWidget* parent)
+    : QDialog(parent), ui(new Ui::VerticalDialog), document_(document)
 {
     ui->setupUi(this);
+    showRoad();
+    connect(document_, &RoadDocument::roadReplaced, this, &VerticalDialog::showRoad);
+}
+
+void VerticalDialog::showRoad()
+{
     const int count = theRoad.NumberOfVertical();
     ui->tableWidget->setRowCount(count);
     for (int row = 0; row < count; ++row) {
@@ -107,8 +114,7 @@ void VerticalDialog::on_pushButton_3_clicked()
     }
     switch (theRoad.ApplyVertical()) {
     case 0:
-        if (theMainWindow)
-            theMainWindow->refreshView(MainWindow::kProfileView);
+        document_->recordEdit(tr("Apply profile"), before, RoadDocument::Profile);
         break;
     case 7:
         before.restore();

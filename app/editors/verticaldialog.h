@@ -3,13 +3,16 @@
 
 #include <QDialog>
 
+class RoadDocument;
+
 namespace Ui {
 class VerticalDialog;
 }
 
 // The road's profile as a table of grade points: station, height and, for
 // the inner points, the radius of the vertical curve. "Apply" writes the
-// table into the road and redraws the profile view.
+// table into the road as one step of the document's history; the table shows
+// the road afresh whenever it is replaced.
 class VerticalDialog : public QDialog
 {
     Q_OBJECT
@@ -21,7 +24,7 @@ public:
     // points carry no vertical curve.
     static const QColor kBlankCellColour;
 
-    explicit VerticalDialog(QWidget* parent = nullptr);
+    VerticalDialog(RoadDocument* document, QWidget* parent = nullptr);
     ~VerticalDialog() override;
 
 protected:
@@ -34,10 +37,12 @@ private slots:
     void on_pushButton_4_clicked();
 
 private:
+    void showRoad();
     void setRadiusCellBlank(int row, bool blank);
     double cellValue(int row, int column) const;
 
     Ui::VerticalDialog* ui;
+    RoadDocument* document_;
 };
 
 #endif  // VANTOREL_EDITORS_VERTICALDIALOG_H

@@ -1,5 +1,6 @@
 #include "exportdialog.h"
 
+#include "filedialogs.h"
 #include "formatbox.h"
 #include "globals.h"
 #include "messages.h"
@@ -7,9 +8,10 @@
 #include "vantorellog.h"
 
 #include <QFile>
-#include <QFileDialog>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -24,6 +26,18 @@ double numberIn(const QString& text)
 // The formats in the order of the box; the first is the default.
 const StakeFormat kFormats[] = {StakeFormat::StationCsv, StakeFormat::PnezdCsv,
                                 StakeFormat::CassDat};
+
+constexpr char kStakeKind[] = "stakes";
+
+int formatIndex(StakeFormat format)
+{
+    return int(std::find(std::begin(kFormats), std::end(kFormats), format) - std::begin(kFormats));
+}
+
+QString formatSuffix(StakeFormat format)
+{
+    return format == StakeFormat::CassDat ? QStringLiteral("dat") : QStringLiteral("csv");
+}
 
 QString formatTitle(StakeFormat format)
 {
@@ -45,6 +59,7 @@ ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent), ui(new Ui::Export
     ui->setupUi(this);
     ui->firstNumberBox->setMaximum(static_cast<int>(StakeText::kLargestFirstNumber));
     fillFormatBox(ui->formatBox, kFormats, formatTitle);
+    showFields(StakeExportSettings::load(fields()));
 }
 
 ExportDialog::~ExportDialog()
@@ -61,9 +76,44 @@ void ExportDialog::changeEvent(QEvent* event)
     QDialog::changeEvent(event);
 }
 
+StakeExportSettings ExportDialog::fields() const
+{
+    StakeExportSettings fields;
+    fields.start = ui->startEdit->text();
+    fields.end = ui->endEdit->text();
+    fields.interval = ui->intervalEdit->text();
+    fields.offsets = ui->offsetEdit->text();
+    fields.format = format();
+    fields.integral = ui->chkBoxIntMile->isChecked();
+    fields.keyPoints = ui->chkBoxExportPrime->isChecked();
+    fields.firstNumber = ui->firstNumberBox->value();
+    return fields;
+}
+
+void ExportDialog::showFields(const StakeExportSettings& fields)
+{
+    ui->startEdit->setText(fields.start);
+    ui->endEdit->setText(fields.end);
+    ui->intervalEdit->setText(fields.interval);
+    ui->offsetEdit->setText(fields.offsets);
+    ui->formatBox->setCurrentIndex(formatIndex(fields.format));
+    ui->chkBoxIntMile->setChecked(fields.integral);
+    ui->chkBoxExportPrime->setChecked(fields.keyPoints);
+    ui->firstNumberBox->setValue(fields.firstNumber);
+}
+
+// A file for the chosen format; a cancelled choice keeps the typed path.
 void ExportDialog::on_pushButton_clicked()
 {
-    ui->fileEdit->setText(QFileDialog::getSaveFileName(this, QString(), QString(), QString()));
+    const QString typed = ui->fileEdit->text();
+    const StakeFormat chosen = format();
+    const QString path = filedialogs::saveFileName(
+        this, tr("Save Stake Points"),
+        typed.isEmpty() ? filedialogs::startDirectory(kStakeKind) : typed,
+        formatTitle(chosen) + QStringLiteral(" (*.%1)").arg(formatSuffix(chosen)),
+        formatSuffix(chosen));
+    if (!path.isEmpty())
+        ui->fileEdit->setText(path);
 }
 
 void ExportDialog::on_formatBox_currentIndexChanged(int)
@@ -94,6 +144,13 @@ bool ExportDialog::readRun(StakeOutRun& run)
     return true;
 }
 
+bool ExportDialog::readExport(StakeOutRun& run, StakeFormat& fileFormat, long long& firstNumber)
+{
+    fileFormat = format();
+    firstNumber = ui->firstNumberBox->value();
+    return readRun(run);
+}
+
 void ExportDialog::accept()
 {
     const QString title = tr("Vantorel");
@@ -120,6 +177,8 @@ void ExportDialog::accept()
         messages::warning(this, title, tr("unable to open dested file!"));
         return;
     }
+    fields().save();
+    filedialogs::rememberDirectory(kStakeKind, ui->fileEdit->text());
     messages::information(
         this, title,
         tr("export successfully!") + '\n' + tr("points written: %1").arg(file.points()));

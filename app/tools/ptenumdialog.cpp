@@ -2,6 +2,7 @@
 
 #include "globals.h"
 #include "messages.h"
+#include "roaddocument.h"
 #include "stakeout.h"
 #include "ui_ptenumdialog.h"
 
@@ -44,13 +45,17 @@ QString kindText(int stakeType)
 
 }  // namespace
 
-PtEnumDialog::PtEnumDialog(QWidget* parent) : QDialog(parent), ui(new Ui::PtEnumDialog)
+PtEnumDialog::PtEnumDialog(RoadDocument* document, QWidget* parent)
+    : QDialog(parent), ui(new Ui::PtEnumDialog)
 {
     ui->setupUi(this);
     // Only what the user types restarts the walk; Next writing the station
     // into "Start Mile" does not.
     connect(ui->mile, &QLineEdit::textEdited, this, &PtEnumDialog::restartWalk);
     connect(ui->lineEditStep, &QLineEdit::textEdited, this, &PtEnumDialog::restartWalk);
+    // A walk holds places in the road it started on.
+    connect(document, &RoadDocument::roadEdited, this, &PtEnumDialog::restartWalk);
+    connect(document, &RoadDocument::roadReplaced, this, &PtEnumDialog::restartWalk);
 }
 
 PtEnumDialog::~PtEnumDialog()

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+class RoadDocument;
+
 namespace Ui {
 class PtEnumDialog;
 }
@@ -12,13 +14,14 @@ class PtEnumDialog;
 // Steps through the stakes of theRoad one at a time, forwards ("Next") and
 // backwards ("Last"), showing each stake's kind, station and coordinates.
 // The walk starts at "Start Mile" with the "Stake Interval", key points
-// included, on the first step and again after either field is edited.
+// included, on the first step and again after either field is edited or
+// the road changed.
 class PtEnumDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit PtEnumDialog(QWidget* parent = nullptr);
+    PtEnumDialog(RoadDocument* document, QWidget* parent = nullptr);
     ~PtEnumDialog() override;
 
 protected:

@@ -13,15 +13,27 @@ constexpr double kRoundingNudge = 0.00001;
 constexpr long long kLineBytes = 72;
 constexpr long long kMostReservedPoints = 1000000;
 
+void appendLifted(std::string& out, double value)
+{
+    numbers::appendFixed(out, value + kRoundingNudge, 3);
+}
+
 }  // namespace
 
 void formats::appendSurveyed(std::string& out, double first, double second, double height)
 {
-    numbers::appendFixed(out, first + kRoundingNudge, 3);
+    appendLifted(out, first);
     out += ',';
-    numbers::appendFixed(out, second + kRoundingNudge, 3);
+    appendLifted(out, second);
     out += ',';
-    numbers::appendFixed(out, height + kRoundingNudge, 3);
+    appendLifted(out, height);
+}
+
+std::string surveyedText(double value)
+{
+    std::string text;
+    appendLifted(text, value);
+    return text;
 }
 
 StakeText::StakeText(StakeFormat format, long long firstNumber)

@@ -6,6 +6,7 @@
 #include "globals.h"
 #include "mainwindow.h"
 #include "modalanswer.h"
+#include "roaddocument.h"
 #include "testroad.h"
 
 #include <QAbstractButton>
@@ -15,6 +16,7 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -24,14 +26,34 @@
 #include <cmath>
 #include <memory>
 
-// The fixture of the dialog tests: an empty road and a new main window,
-// which theMainWindow points at, for each test function.
+// The fixture of the dialog tests: an empty road, no remembered settings
+// and a new main window, which theMainWindow points at, for each test
+// function. Settings live in the test location, one file per test program
+// (named after it), never in the user's.
 class DialogTest : public QObject
 {
     Q_OBJECT
 
+public:
+    DialogTest() { QStandardPaths::setTestModeEnabled(true); }
+
 protected:
     std::unique_ptr<MainWindow> window_;
+
+    QUndoStack* history() const { return window_->document()->history(); }
+
+    // The last step is named `name`; Edit > Undo brings back the road of
+    // `before` (its roadFields), Edit > Redo the road as it is now.
+    void checkUndoRedo(const QString& name, const QString& before) const
+    {
+        const QString after = roadFields(theRoad);
+        QCOMPARE(history()->undoText(), name);
+        window_->findChild<QAction*>("actionUndo")->trigger();
+        QCOMPARE(roadFields(theRoad), before);
+        window_->findChild<QAction*>("actionRedo")->trigger();
+        QCOMPARE(roadFields(theRoad), after);
+        QVERIFY(theRoad.IsModified());
+    }
 
     // Triggers the window's action and returns the dialog it opened, once
     // shown; null when there is none.
@@ -48,7 +70,7 @@ protected:
 protected slots:
     void init()
     {
-        QStandardPaths::setTestModeEnabled(true);  // never the user's settings
+        QSettings().clear();
         theRoad.NewRoad();
         window_ = std::make_unique<MainWindow>();
         theMainWindow = window_.get();

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -167,6 +168,45 @@ private slots:
         QCOMPARE(exportStakes({"0", "100", interval, offsets, path(file)}), message);
         QVERIFY(dialog_ && dialog_->isVisible());
         QVERIFY(!QFile::exists(path(file)));
+    }
+
+    // The fields of an export that succeeded come back in the next dialog;
+    // Browse asks for a file of the chosen format where the last one went.
+    void fieldsOfASuccessfulExportAreRemembered()
+    {
+        QVERIFY(loadExampleRoad());
+        QVERIFY(QDir(dir_.path()).mkdir("field"));
+        dialog_ = open<ExportDialog>("actionExport");
+        fill({"1000", "1040", "20", "7.5,-7.5", path("field/a.dat")}, {"chkBoxExportPrime"}, 2);
+        QCOMPARE(pressOk(), success(6));
+        dialog_ = open<ExportDialog>("actionExport");
+        const auto text = [this](const char* edit) {
+            return dialog_->findChild<QLineEdit*>(edit)->text();
+        };
+        QCOMPARE(QStringList({text("startEdit"), text("endEdit"), text("intervalEdit"),
+                              text("offsetEdit"), text("fileEdit")}),
+                 QStringList({"1000", "1040", "20", "7.5,-7.5", ""}));
+        QCOMPARE(dialog_->findChild<QComboBox*>("formatBox")->currentIndex(), 2);
+        QVERIFY(!dialog_->findChild<QCheckBox*>("chkBoxIntMile")->isChecked());
+        QVERIFY(dialog_->findChild<QCheckBox*>("chkBoxExportPrime")->isChecked());
+
+        QString asked;
+        const Answer look{
+            &QFileDialog::staticMetaObject, [&asked](QWidget* w) {
+                auto* files = qobject_cast<QFileDialog*>(w);
+                asked =
+                    QStringList({files->windowTitle(), files->directory().dirName()}).join(", ") +
+                    ": " + files->nameFilters().join(";;");
+                files->reject();
+            }};
+        auto* browse = dialog_->findChild<QPushButton*>("pushButton");
+        answering({look}, [&] { QTest::mouseClick(browse, Qt::LeftButton); });
+        QCOMPARE(asked, QString("Save Stake Points, field: CASS DAT (*.dat)"));
+        retype(dialog_->findChild<QLineEdit*>("fileEdit"), "typed");
+        answering({choose(QString())}, [&] { QTest::mouseClick(browse, Qt::LeftButton); });
+        QCOMPARE(text("fileEdit"), QString("typed"));
+        answering({choose(path("field/b"))}, [&] { QTest::mouseClick(browse, Qt::LeftButton); });
+        QCOMPARE(text("fileEdit"), path("field/b.dat"));
     }
 
     void pathWithChineseCharactersIsWrittenUnderThatName()

@@ -23,7 +23,8 @@ class HorizonDialogParts
 {
 public:
     // Shows a new dialog of this window on this tab (0 PI, 1 elements).
-    HorizonDialogParts(QWidget* window, int tab) : dialog_(new HorizonDialog(window))
+    HorizonDialogParts(MainWindow* window, int tab)
+        : dialog_(new HorizonDialog(window->document(), window))
     {
         dialog_->show();
         tabs()->setCurrentIndex(tab);
@@ -230,6 +231,7 @@ private slots:
         for (int row = 1; row <= 3; ++row)
             designCurve(parts, row, row, curves[row - 1]);
         QCOMPARE(boxRaisedBy([&] { parts.click("pushButtonApply"); }), QString());
+        checkUndoRedo("Apply intersection points", roadFields(RoadSet()));
 
         QCOMPARE(parts.elementColumn(MyItemModel::ElementColumn),
                  QStringList({"Line", "Arc", "Line", "Spiral", "Spiral", "Line", "Spiral", "Arc",
@@ -251,6 +253,7 @@ private slots:
         const HorizonDialogParts parts(window_.get(), 1);
         typeElementDesign(parts);
         QCOMPARE(boxRaisedBy([&] { parts.click("pushButton_6"); }), QString());
+        checkUndoRedo("Apply elements", roadFields(RoadSet()));
         QVERIFY(std::fabs(theRoad.GetHorizon(1)->angle1 - dms2rad(45)) < 1e-9);
         QCOMPARE(parts.elementColumn(MyItemModel::StakeColumn).last(), QString("1760.000"));
         // One curve point between the start and the end.
@@ -356,6 +359,7 @@ private slots:
             QCOMPARE(theRoad.NumberOfCross(), 6);
             QCOMPARE(theRoad.GetCross(1)->arcLen, 310.0);
             QVERIFY(!theRoad.IsModified());
+            QVERIFY(!history()->canUndo());
         };
         const HorizonDialogParts parts(window_.get(), 1);
         // The third element becomes an arc without radius.
@@ -511,26 +515,23 @@ private slots:
         keys(Qt::Key_I, file, {});
         QCOMPARE(theRoad.NumberOfCross(), points);
         QCOMPARE(table->rowCount(), points);
+        QCOMPARE(history()->count(), 1);
+        QCOMPARE(history()->undoText(), QString("Load intersection points"));
         // A file that is no PI file costs the road nothing.
         writeFile(dir_.filePath("bad.cross"), "1,2,3,4,5,6\n\nnot a point\n");
         QCOMPARE(keys(Qt::Key_I, dir_.filePath("bad.cross"), {}).last(),
                  QString("warning: load cross file failed"));
         QCOMPARE(theRoad.NumberOfCross(), points);
         QCOMPARE(table->rowCount(), points);
+        QCOMPARE(history()->count(), 1);
     }
 
-    void mainWindowOpensTheDialogAndRefillsItOnNewData()
+    void mainWindowOpensTheDialogOnThePlan()
     {
         window_->findChild<QAction*>("actionVerticalView")->trigger();
         const QPointer<HorizonDialog> dialog = open<HorizonDialog>("actionHorizon");
         QVERIFY(dialog);
         QVERIFY(window_->findChild<QAction*>("actionHorizonView")->isChecked());
-        QTableWidget* table = HorizonDialogParts(dialog).crossTable();
-        QVERIFY(loadExampleRoad());
-        emit window_->dataLoaded(2);  // no kind of data the dialog shows
-        QCOMPARE(table->rowCount(), 0);
-        emit window_->dataLoaded(0);
-        QCOMPARE(table->rowCount(), theRoad.NumberOfCross());
         HorizonDialogParts(dialog).click("pushButtonClose");
         QTRY_VERIFY(dialog.isNull());
     }

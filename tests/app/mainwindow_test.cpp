@@ -1,13 +1,16 @@
 // The main window driven as a user would: its menus, the file commands with
 // their questions, and the importer plug-ins found beside the program.
+#include "commandline.h"
 #include "dialogtest.h"
 #include "idataimporter.h"
 #include "importerloader.h"
+#include "recentfiles.h"
 #include "views/surveyview.h"
 
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -16,13 +19,14 @@
 
 namespace {
 
-// The texts of the visible actions, "|" for a separator.
+// The texts of the visible actions as shown (without the mnemonics' '&'),
+// "|" for a separator.
 QStringList visibleActions(const QWidget* widget)
 {
     QStringList texts;
     for (const QAction* a : widget->actions())
         if (a->isVisible())
-            texts << (a->isSeparator() ? QStringLiteral("|") : a->text());
+            texts << (a->isSeparator() ? QStringLiteral("|") : QString(a->text()).remove('&'));
     return texts;
 }
 
@@ -87,9 +91,20 @@ private slots:
     void menusAndToolBarFollowTheirOrder()
     {
         QCOMPARE(visibleActions(window_->menuBar()),
-                 QStringList({"File", "Road", "View", "Tool", "Help"}));
+                 QStringList({"File", "Edit", "Road", "View", "Tool", "Help"}));
+        for (const QAction* menu : window_->menuBar()->actions())
+            QVERIFY2(menu->text().startsWith('&'), qPrintable(menu->text()));
         QCOMPARE(visibleActions(window_->findChild<QMenu*>("menuFile")),
-                 QStringList({"New", "Open", "Save", "SaveAs", "Export LandXML...", "Quit"}));
+                 QStringList({"New", "Open", "Recent Files", "Save", "SaveAs", "Export LandXML...",
+                              "Export PDF...", "Print...", "Quit"}));
+        QCOMPARE(visibleActions(window_->findChild<QMenu*>("menuEdit")),
+                 QStringList({"Undo", "Redo"}));
+        const std::pair<const char*, const char*> keys[] = {
+            {"actionNew", "Ctrl+N"},          {"actionOpen", "Ctrl+O"}, {"actionSave", "Ctrl+S"},
+            {"actionSaveAs", "Ctrl+Shift+S"}, {"actionQuit", "Ctrl+Q"}, {"actionUndo", "Ctrl+Z"},
+            {"actionRedo", "Ctrl+Shift+Z"}};
+        for (const auto& [name, key] : keys)
+            QCOMPARE(action(name)->shortcut().toString(), QString(key));
         QCOMPARE(
             visibleActions(window_->findChild<QMenu*>("menuView")),
             QStringList({"Select", "ZoomIn", "ZoomOut", "Move", "Fit", "Info", "|", "HorizonView",
@@ -103,12 +118,13 @@ private slots:
         QCOMPARE(tools, QStringList({"Template", "Cal", "Cass Data", "LandXML", "Export",
                                      "Check Surveyed Points…"}));
         auto* toolBar = window_->findChild<QToolBar*>("toolBar");
-        QCOMPARE(visibleActions(toolBar),
-                 QStringList({"New", "Open", "Save", "|", "Horizon", "Vertical", "Section", "|",
-                              "Template", "Cal", "Export", "|", "Select", "ZoomIn", "ZoomOut",
-                              "Move", "|", "Info"}));
+        QCOMPARE(
+            visibleActions(toolBar),
+            QStringList({"New",     "Open",     "Save",    "|",       "Undo",     "Redo", "|",
+                         "Horizon", "Vertical", "Section", "|",       "Template", "Cal",  "Export",
+                         "|",       "Select",   "ZoomIn",  "ZoomOut", "Move",     "|",    "Info"}));
         QCOMPARE(toolBar->iconSize(), QSize(32, 32));
-        QCOMPARE(window_->windowTitle(), QString("Vantorel "));
+        QCOMPARE(window_->windowTitle(), QString("Vantorel [*]"));
     }
 
     void saveOnANewRoadAsksForANameAndTitlesTheWindow()
@@ -117,12 +133,14 @@ private slots:
         // Cancelled: no message, no file, still modified.
         QCOMPARE(trigger("actionSave", {choose(QString())}), QStringList("QFileDialog"));
         QVERIFY(theRoad.IsModified());
+        // Typed without a suffix, saved as a road file.
         const QString file = path("new.rod");
-        QCOMPARE(trigger("actionSave", {choose(file), press(QMessageBox::Ok)}),
+        QCOMPARE(trigger("actionSave", {choose(path("new")), press(QMessageBox::Ok)}),
                  QStringList({"QFileDialog", "info: save road successfully"}));
         QVERIFY(QFile::exists(file));
         QVERIFY(!theRoad.IsModified());
-        QCOMPARE(window_->windowTitle(), "Vantorel " + file);
+        QCOMPARE(window_->windowTitle(), "Vantorel " + file + "[*]");
+        QVERIFY(!window_->isWindowModified());
     }
 
     void openEditNothingSaveWritesTheSameBytes()
@@ -131,7 +149,7 @@ private slots:
         QVERIFY(QFile::copy(VANTOREL_EXAMPLES "/example-road.rod", file));
         QCOMPARE(trigger("actionOpen", {choose(file), press(QMessageBox::Ok)}).last(),
                  QString("information: Open road successfully."));
-        QCOMPARE(window_->windowTitle(), "Vantorel " + file);
+        QCOMPARE(window_->windowTitle(), "Vantorel " + file + "[*]");
         QCOMPARE(trigger("actionSave", {press(QMessageBox::Ok)}),
                  QStringList("info: save road successfully"));
         QCOMPARE(readFile(file), readFile(VANTOREL_EXAMPLES "/example-road.rod"));
@@ -162,7 +180,7 @@ private slots:
         QVERIFY(theRoad.IsModified());
         QCOMPARE(QString(theRoad.FilePath()), QString());
         QCOMPARE(RoadSet::Ver, RoadSet::VerCurrent);
-        QCOMPARE(window_->windowTitle(), QString("Vantorel "));
+        QCOMPARE(window_->windowTitle(), QString("Vantorel [*]"));
     }
 
     void acceptedOlderFileAsksBeforeEverySave()
@@ -197,17 +215,35 @@ private slots:
         QVERIFY(window_->close());  // nothing left to save
     }
 
-    void importReadsACassFileIntoTheRoad()
+    // An import is one step; undone back to the road as opened, the road
+    // is no longer modified.
+    void importReadsACassFileIntoTheRoadAsOneStep()
     {
+        openExampleRoad();
+        QVERIFY(!history()->canUndo());
+        action("actionVerticalView")->trigger();
+        const QString opened = roadFields(theRoad);
         const QString file = path("three.dat");
         writeFile(file, "A,,500000,3380000,10\nB,,500300,3380400,11\nC,,500600,3380800,12\n");
         QSignalSpy loaded(window_.get(), &MainWindow::dataLoaded);
-        QCOMPARE(import({choose(file)}), QStringList("QFileDialog"));
+        QCOMPARE(import({press(QMessageBox::Yes), choose(file)}).last(), QString("QFileDialog"));
         QCOMPARE(loaded.count(), 1);
         QCOMPARE(loaded.first().first().toInt(), 0);
         QCOMPARE(theRoad.NumberOfCross(), 3);
         QCOMPARE(theRoad.NumberOfHorizon(), 3);  // a start point and one line per leg
-        QVERIFY(theRoad.IsModified());
+        QVERIFY(theRoad.IsModified() && window_->isWindowModified());
+        // The plan is shown, fitted to the new road.
+        QVERIFY(action("actionHorizonView")->isChecked());
+        const SurveyView* plan = view("horizonView");
+        const QRectF drawn = plan->scene()->itemsBoundingRect();
+        const QRectF viewport = plan->viewport()->rect();
+        QVERIFY(viewport.contains(drawn));
+        QVERIFY(drawn.width() > viewport.width() / 2 || drawn.height() > viewport.height() / 2);
+
+        checkUndoRedo("Import CASS data", opened);
+        action("actionUndo")->trigger();
+        QVERIFY(!theRoad.IsModified() && !window_->isWindowModified());
+        QCOMPARE(theRoad.NumberOfCross(), 6);
     }
 
     void refusedOrFailedImportLeavesTheRoadAsItWas()
@@ -325,6 +361,74 @@ private slots:
         QVERIFY(action("actionZoomIn")->isChecked());
         action("actionVerticalView")->trigger();
         QVERIFY(action("actionMove")->isChecked());
+    }
+
+    void roadNamedOnTheCommandLineOrDroppedOpens()
+    {
+        const QString file = exampleCopy("example.rod", QByteArray(), QByteArray());
+        QCOMPARE(roadOnCommandLine({"vantorel"}), QString());
+        const QString directory = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+        QCOMPARE(roadOnCommandLine({"vantorel", "example.rod"}), file);
+        QDir::setCurrent(directory);
+        QCOMPARE(answering({press(QMessageBox::Ok)}, [&] { window_->openRoad(file); }),
+                 QStringList("information: Open road successfully."));
+        QCOMPARE(window_->windowTitle(), "Vantorel " + file + "[*]");
+        QVERIFY(theRoad.NumberOfHorizon() > 0);
+
+        // Only a road file is taken; the unsaved road is asked about first.
+        const QString other = exampleCopy("other.rod", "", "");
+        makePoint();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path("three.dat"))});
+        QDragEnterEvent refused({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window_.get(), &refused);
+        QVERIFY(!refused.isAccepted());
+        data.setUrls({QUrl::fromLocalFile(other)});
+        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window_.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCOMPARE(answering({press(QMessageBox::Discard), press(QMessageBox::Ok)},
+                           [&] {
+                               QApplication::sendEvent(window_.get(), &drop);
+                               QTRY_COMPARE(QString(theRoad.FilePath()), other);
+                           })
+                     .last(),
+                 QString("information: Open road successfully."));
+    }
+
+    // Newest first, at most eight; a file gone since is dropped with a note.
+    void recentFilesListAndDropAMissingFile()
+    {
+        for (int i = 0; i < RecentFiles::kMaximum + 1; ++i)
+            trigger("actionOpen", {choose(exampleCopy(QString("road%1.rod").arg(i), "", "")),
+                                   press(QMessageBox::Ok)});
+        auto* menu = window_->findChild<QMenu*>("menuRecentFiles");
+        emit menu->aboutToShow();
+        QCOMPARE(menu->actions().size(), RecentFiles::kMaximum);
+        QCOMPARE(menu->actions().first()->text(), "&1 " + path("road8.rod"));
+        QCOMPARE(menu->actions().last()->text(), "&8 " + path("road1.rod"));
+
+        QVERIFY(QFile::remove(path("road7.rod")));
+        QCOMPARE(answering({press(QMessageBox::Ok)}, [&] { menu->actions()[1]->trigger(); }),
+                 QStringList("Recent Files: " + path("road7.rod") +
+                             " is no longer there; it was taken off the list."));
+        emit menu->aboutToShow();
+        QCOMPARE(menu->actions().size(), RecentFiles::kMaximum - 1);
+        QCOMPARE(menu->actions()[1]->text(), "&2 " + path("road6.rod"));
+        // An existing file opens. The list and the page shown last until the
+        // next run.
+        answering({press(QMessageBox::Ok)}, [&] { menu->actions()[1]->trigger(); });
+        QCOMPARE(QString(theRoad.FilePath()), path("road6.rod"));
+        action("actionVerticalView")->trigger();
+        QVERIFY(window_->close());
+        window_ = std::make_unique<MainWindow>();
+        theMainWindow = window_.get();
+        QVERIFY(action("actionVerticalView")->isChecked());
+        menu = window_->findChild<QMenu*>("menuRecentFiles");
+        emit menu->aboutToShow();
+        QCOMPARE(menu->actions().first()->text(), "&1 " + path("road6.rod"));
     }
 
     void importersAreOnlyRealPlugIns()

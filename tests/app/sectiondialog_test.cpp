@@ -91,6 +91,7 @@ private slots:
     void templateMadeFilledAndWrittenByOk()
     {
         theRoad.SetModified(false);
+        const QString before = roadFields(theRoad);
         window_->setSectionRightTemplate("Kerb");
         QVERIFY(openTemplates());
         QCOMPARE(childTexts(root()), QStringList({"Fill", "Cut"}));
@@ -105,6 +106,7 @@ private slots:
         QTRY_VERIFY(dialog_.isNull());
         QVERIFY(theRoad.IsModified());
         QCOMPARE(templates(), kExampleTemplates + "Kerb: 2.5 -0.05, 3 -0.2, 0 0,; ");
+        checkUndoRedo("Apply templates", before);
         // The cross-section view now draws the new template.
         QCOMPARE(window_->findChild<SectionView*>()->scene()->items().size(), 3);
     }

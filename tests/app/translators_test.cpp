@@ -58,7 +58,7 @@ private slots:
         const QStringList titles = menuTexts(window.menuBar());
         QVERIFY2(std::all_of(titles.begin(), titles.end(), isChinese),
                  qPrintable(titles.join(' ')));
-        QVERIFY(titles.contains("文件") && titles.contains("帮助"));
+        QVERIFY(titles.contains("文件(&F)") && titles.contains("帮助(&H)"));
         QVERIFY(menuTexts(window.findChild<QMenu*>("menuFunction")).contains("CASS 数据"));
         QVERIFY(window.importerFilters().contains("LandXML 文件 (*.xml)"));
 

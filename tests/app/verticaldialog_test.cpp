@@ -25,18 +25,6 @@ void makeProfile(std::initializer_list<std::array<double, 3>> points)
     theRoad.SetModified(false);
 }
 
-// Every number of the road's grade points, to compare profiles.
-QString gradePoints()
-{
-    QString text;
-    for (int i = 0; i < theRoad.NumberOfVertical(); ++i) {
-        const VerticalEntity& v = *theRoad.GetVertical(i);
-        text += QString::asprintf("%.17g %.17g %.17g %.17g %.17g; ", v.mile, v.height, v.slope,
-                                  v.radius, v.tangent);
-    }
-    return text;
-}
-
 double elevationAt(double mile)
 {
     double height = -1;
@@ -91,6 +79,7 @@ private slots:
     {
         QVERIFY(dialog_ = open<VerticalDialog>("actionVertical"));
         QCOMPARE(window_->findChild<QStackedWidget*>("stackedWidget")->currentIndex(), 1);
+        const int emptyRows = table()->rowCount();
         for (int i = 0; i < 4; ++i)
             insert();
         // Grades +2 %, -2 %, +1.5 %; a crest at 400 and a sag at 800. The
@@ -103,6 +92,12 @@ private slots:
             for (int column = 0; column < 3; ++column)
                 QVERIFY(type(row, column, rows[row][column]));
         QCOMPARE(apply(), QString());
+        checkUndoRedo("Apply profile", roadFields(RoadSet()));
+        // The open dialog shows the road undone and redone.
+        window_->findChild<QAction*>("actionUndo")->trigger();
+        QCOMPARE(table()->rowCount(), emptyRows);
+        window_->findChild<QAction*>("actionRedo")->trigger();
+        QCOMPARE(table()->rowCount(), 4);
 
         QVERIFY(theRoad.IsModified());
         QCOMPARE(theRoad.NumberOfVertical(), 4);
@@ -124,7 +119,7 @@ private slots:
     void refusedAppliesKeepTheProfile()
     {
         makeProfile({{0, 100, 0}, {300, 106, 4000}, {600, 103, 0}});
-        const QString before = gradePoints();
+        const QString before = roadFields(theRoad);
         QVERIFY(dialog_ = open<VerticalDialog>("actionVertical"));
         QCOMPARE(text(1, VerticalDialog::MileColumn), QString("300.000"));
         QCOMPARE(text(1, VerticalDialog::RadiusColumn), QString("4000.000"));
@@ -134,15 +129,16 @@ private slots:
         // Equal stations; the table keeps what the user typed.
         QVERIFY(type(2, VerticalDialog::MileColumn, "300"));
         QCOMPARE(apply(), QString("warning: mile is less than the prev!"));
-        QCOMPARE(gradePoints(), before);
+        QCOMPARE(roadFields(theRoad), before);
         QCOMPARE(text(2, VerticalDialog::MileColumn), QString("300"));
 
         select(2);
         remove();
         remove();
         QCOMPARE(apply(), QString("warning: vertical curve is less than two!"));
-        QCOMPARE(gradePoints(), before);
+        QCOMPARE(roadFields(theRoad), before);
         QVERIFY(!theRoad.IsModified());
+        QVERIFY(!history()->canUndo());
     }
 
     void radiusCellsOfTheEndRowsReadAsBlank()

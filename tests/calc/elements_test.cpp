@@ -83,6 +83,14 @@ TEST(ArcProjection, StationRunsOnAcrossTheArcStart)
         arc.XY2L(px, py, &x, &y, &L, &azimuth, nullptr);
         EXPECT_NEAR(L, arc.l1 + s, 1e-9) << "radius " << radius;
     }
+    // Inside is judged by the angle turned, also where the direction passes
+    // north: heading 0.3 rad west of it, turning 0.6 rad right.
+    const RoadEntity north = element(2, 100, 100, 60, 0, 0, 2 * kPi - 0.3);
+    for (const auto& [s, inside] : {std::pair{40.0, true}, {70.0, false}}) {
+        double px = 0, py = 0, x = 0, y = 0;
+        north.L2XY(north.l1 + s, &px, &py, nullptr);
+        EXPECT_EQ(north.XY2L(px + 1, py, &x, &y, nullptr, nullptr, nullptr), inside) << s;
+    }
 }
 
 TEST(SpiralProjection, PointsBesideSpiralsAndLoopRampsComeBackToTheirStationAndOffset)

@@ -4,13 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <clocale>
 #include <cmath>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -37,37 +35,13 @@ std::string readFile(const std::string& path)
 }
 
 // The example road shipped in examples/: 4.1 km of survey-grid road with
-// curves both ways, a rolling profile and fill and cut templates.
+// curves both ways, a rolling profile and fill and cut templates. Without
+// its path, so that no test writes over it.
 RoadSet exampleRoad()
 {
-    RoadSet road = RoadBuilder(3381250.0, 502340.0, 1.05, 0.0)
-                       .line(420)
-                       .curve(800, 120, 310, 120)
-                       .line(560)
-                       .curve(-600, 100, 420, 100)
-                       .line(380)
-                       .curve(1200, 80, 260, 80)
-                       .line(450)
-                       .curve(-500, 90, 240, 90)
-                       .line(300)
-                       .build();
-    const std::initializer_list<GradePoint> grades = {// station, height, vertical curve radius
-                                                      {0, 152.4, 0},        {650, 161.5, 8000},
-                                                      {1500, 154.7, 6000},  {2350, 164.9, 10000},
-                                                      {3300, 160.15, 5000}, {4120, 165.07, 0}};
-    insertGrades(road, grades);
-    EXPECT_EQ(road.ApplyVertical(), 0);
-    road.AddTemplate({{{3.75, -0.075}, {6.25, -0.15}, {7.0, -0.18}, {11.5, -3.18}}, "Fill"});
-    const std::vector<SectionItem> cut = {// lanes, shoulder, verge, ditch, 1:1 cutting
-                                          {3.75, -0.075}, {6.25, -0.15}, {7.0, -0.18}, {7.6, -0.78},
-                                          {8.2, -0.78},   {8.8, -0.18},  {14.8, 5.82}};
-    road.AddTemplate({cut, "Cut"});
-    const RoadSection sections[] = {// left, right, from, to
-                                    {"Fill", "Fill", 0, 400},     {"Cut", "Cut", 400, 1000},
-                                    {"Fill", "Fill", 1000, 1900}, {"Cut", "Fill", 1900, 2800},
-                                    {"Fill", "Fill", 2800, 3700}, {"Cut", "Cut", 3700, 4200}};
-    for (const RoadSection& s : sections)
-        EXPECT_TRUE(road.AddSection(s));
+    RoadSet road;
+    EXPECT_TRUE(road.Load(kExamples + ".rod"));
+    road.ClearFilePath();
     return road;
 }
 
@@ -103,11 +77,12 @@ protected:
                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
+// Distinct values catch swapped tags.
 TEST_F(Files, SavedRoadFollowsTheLineTemplatesAndReadsBackWithoutBlanksOrSlashes)
 {
     RoadSet road;
     road.InsertHorizonPoint(3380000.5, 500000.25, 100);
-    RoadEntity& start = *road.GetHorizon(0);  // distinct values catch swapped tags
+    RoadEntity& start = *road.GetHorizon(0);
     start.y2 = 500100.25;
     start.angle1 = 1.5707963267948966;
     start.length = 100;
@@ -119,26 +94,7 @@ TEST_F(Files, SavedRoadFollowsTheLineTemplatesAndReadsBackWithoutBlanksOrSlashes
     road.AddTemplate({{}, "a/b"});
 
     ASSERT_TRUE(road.Save(path("small.rod")));
-    EXPECT_EQ(read("small.rod"),
-              "<Road>\n\t<Version>2</Version>\n\t<HorizontalAlignment>\n"
-              "\t\t<element>\n\t\t\t<type>0</type>\n\t\t\t<x1>3380000.500000000000</x1>\n"
-              "\t\t\t<y1>500000.250000000000</y1>\n\t\t\t<l1>100.000000000000</l1>\n"
-              "\t\t\t<x2>3380000.500000000000</x2>\n\t\t\t<y2>500100.250000000000</y2>\n"
-              "\t\t\t<angle1>1.570796326795</angle1>\n\t\t\t<angle2>0.000000000000</angle2>\n"
-              "\t\t\t<rou1>0.000000000000</rou1>\n\t\t\t<rou2>0.000000000000</rou2>\n"
-              "\t\t\t<radius>0.000000000000</radius>\n\t\t\t<length>100.000000000000</length>\n"
-              "\t\t\t<pz>0</pz>\n\t\t\t<mode>3</mode>\n\t\t</element>\n"
-              "\t</HorizontalAlignment>\n\t<VerticalAlignment>\n\t\t<element>\n"
-              "\t\t\t<mile>100.000000000000</mile>\n\t\t\t<height>12.500000000000</height>\n"
-              "\t\t\t<tangent>0.000000000000</tangent>\n\t\t\t<slope>-0.015625000000</slope>\n"
-              "\t\t\t<radius>0.000000000000</radius>\n\t\t</element>\n\t</VerticalAlignment>\n"
-              "\t<Section>\n\t\t<element>\n\t\t\t<L1>100.000000000000</L1>\n"
-              "\t\t\t<L2>200.000000000000</L2>\n\t\t\t<left>Left Side</left>\n"
-              "\t\t\t<right>a/b</right>\n\t\t</element>\n\t</Section>\n"
-              "\t<Template>\n\t\t<element>\n\t\t\t<name>Left Side</name>\n\t\t\t<item>\n"
-              "\t\t\t\t<dist>3.750000000000</dist>\n\t\t\t\t<dh>-0.075000000000</dh>\n"
-              "\t\t\t</item>\n\t\t</element>\n"
-              "\t\t<element>\n\t\t\t<name>a/b</name>\n\t\t</element>\n\t</Template>\n</Road>\n");
+    EXPECT_EQ(read("small.rod"), readFile(VANTOREL_TEST_DATA "/small-road.rod"));
     EXPECT_STREQ(road.FilePath(), path("small.rod").c_str());
     EXPECT_FALSE(road.IsModified());
 
@@ -147,49 +103,66 @@ TEST_F(Files, SavedRoadFollowsTheLineTemplatesAndReadsBackWithoutBlanksOrSlashes
     EXPECT_EQ(road.GetSection(0)->left + road.GetSection(0)->right, "LeftSideab");
 }
 
+// Load, Save and the point file read and write C numbers whatever the
+// locale, as do the angle conversions.
 TEST_F(Files, SavedRoadReloadsToTwelveDecimalsWhateverTheLocale)
 {
-    ASSERT_TRUE(exampleRoad().Save(path("road.rod")));
     RoadSet loaded;
     RoadSet::Ver = RoadSet::VerNewer;
     loaded.SetModified(true);
-    ASSERT_TRUE(loaded.Load(path("road.rod")));
-    EXPECT_EQ(RoadSet::fileVer, 2);
-    EXPECT_EQ(RoadSet::Ver, RoadSet::VerCurrent);
+    ASSERT_TRUE(loaded.Load(kExamples + ".rod"));
+    EXPECT_EQ(std::make_pair(RoadSet::fileVer, RoadSet::Ver),
+              std::make_pair(2, RoadSet::VerCurrent));
     EXPECT_FALSE(loaded.IsModified());
-    EXPECT_STREQ(loaded.FilePath(), path("road.rod").c_str());
     EXPECT_EQ(loaded.NumberOfCross(), 6);  // start, four curves, end
-    ASSERT_TRUE(loaded.Save(path("again.rod")));
-    EXPECT_EQ(read("again.rod"), read("road.rod"));
+    ASSERT_TRUE(loaded.Save(path("road.rod")));
+    EXPECT_EQ(read("road.rod"), readFile(kExamples + ".rod"));
 
-    // A decimal-comma locale changes neither file.
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
         GTEST_SKIP() << "no de_DE.UTF-8 locale";
     char printed[16];
     std::snprintf(printed, sizeof printed, "%.1f", 0.5);
     RoadSet points;
     points.InsertCross(pointAt(3380000.25, 500000.5, 450.5, 60.25, 120.125, 60.25));
-    const bool done = exampleRoad().Save(path("de.rod")) && loaded.Load(path("de.rod")) &&
-                      loaded.Save(path("again.rod")) && points.SaveCross(u16(path("de.cross"))) &&
+    const bool done = loaded.Load(path("road.rod")) && loaded.Save(path("de.rod")) &&
+                      points.SaveCross(u16(path("de.cross"))) &&
                       points.LoadCross(u16(path("de.cross")));
+    const double packed = rad2dms(deg2rad(30.5));
+    const double radians = dms2rad(12.2044444);
     std::setlocale(LC_ALL, "C");
     ASSERT_STREQ(printed, "0,5");  // the locale really writes commas
     ASSERT_TRUE(done);
     EXPECT_EQ(read("de.rod"), read("road.rod"));
-    EXPECT_EQ(read("again.rod"), read("road.rod"));
     EXPECT_EQ(read("de.cross"), "3380000.25,500000.5,450.5,60.25,120.125,60.25\n");
     EXPECT_EQ(points.GetCross(0)->arcLen, 120.125);
+    EXPECT_DOUBLE_EQ(packed, 30.3);
+    EXPECT_NEAR(radians, deg2rad(12 + 20 / 60.0 + 44.444 / 3600), 1e-12);
 }
 
-TEST_F(Files, ReaderDropsBlanksInsideTagsAndValues)
+// Blanks inside tags and values are dropped and unknown tags skipped. A
+// missing or unreadable value keeps that of the record before; a template
+// keeps the name but not the items.
+TEST_F(Files, ReaderSkipsBlanksAndUnknownTagsAndCarriesMissingValuesOver)
 {
     RoadSet road;
     ASSERT_TRUE(load(road,
-                     "< Road >< Version > 2 </Version>\n<Horizontal Alignment><element>"
-                     "<x1>\t1 2.5\n</ x1 ></element></HorizontalAlignment></Road>"));
+                     "< Road >< Version > 2 </Version><Comment><element><x1>7</x1></element>"
+                     "</Comment><Horizontal Alignment><element><type>1</type><x1>\t1 2.5\n"
+                     "</ x1 ><mode>3</mode><colour>red</colour><deeper><x1>2</x1></deeper>"
+                     "</element><element><type>2</type><x1>abc</x1></element>"
+                     "</HorizontalAlignment><Template><element><name>T</name><item><dist>1</dist>"
+                     "<dh>2</dh></item><item><dh>3</dh></item></element><element><item>"
+                     "<dist>4</dist></item></element></Template></Road> > </g>"));
     EXPECT_EQ(RoadSet::fileVer, 2);
-    ASSERT_EQ(road.NumberOfHorizon(), 1);
+    ASSERT_EQ(road.NumberOfHorizon(), 2);
     EXPECT_EQ(road.GetHorizon(0)->x1, 12.5);
+    const RoadEntity& e = *road.GetHorizon(1);
+    EXPECT_EQ(std::make_tuple(e.type, e.x1, e.mode), std::make_tuple(2, 12.5, 3));
+    ASSERT_EQ(road.NumberOfTemplates(), 2);
+    const RoadTemplate &t = *road.GetTemplate(0), &u = *road.GetTemplate(1);
+    ASSERT_EQ(std::make_pair(t.items.size(), u.items.size()), std::make_pair(2ul, 1ul));
+    EXPECT_EQ(std::make_pair(t.items[1].dist, t.items[1].dh), std::make_pair(1.0, 3.0));
+    EXPECT_EQ(std::make_pair(u.name, u.items[0].dh), std::make_pair(std::string("T"), 3.0));
 }
 
 // A file that holds no road, is cut short or holds a number no road holds
@@ -219,9 +192,8 @@ TEST_F(Files, FilesWithoutACompleteRoadAreRefusedAndChangeNothing)
     };
     for (const auto& [what, text] : cases) {
         EXPECT_FALSE(load(road, text)) << what;
-        EXPECT_EQ(road.NumberOfHorizon(), 18) << what;
-        EXPECT_EQ(road.NumberOfCross(), 1) << what;
-        EXPECT_EQ(road.NumberOfTemplates(), 2) << what;
+        EXPECT_EQ(road.NumberOfHorizon() + road.NumberOfTemplates(), 18 + 2) << what;
+        EXPECT_EQ(road.NumberOfCross(), 7) << what;
         EXPECT_TRUE(road.IsModified()) << what;
         EXPECT_STREQ(road.FilePath(), path("road.rod").c_str()) << what;
         EXPECT_EQ(RoadSet::fileVer, 7) << what;
@@ -229,49 +201,15 @@ TEST_F(Files, FilesWithoutACompleteRoadAreRefusedAndChangeNothing)
     EXPECT_TRUE(load(road, value("-9.99e239")));
 }
 
-TEST_F(Files, RoadReaderSkipsUnknownAndMissingTags)
-{
-    RoadSet road;
-    ASSERT_TRUE(load(road,
-                     "<Road><Version>two</Version><Comment><element><x1>7</x1></element>"
-                     "</Comment><HorizontalAlignment>"
-                     "<element><type>1</type><x1>5</x1><mode>3</mode><colour>red</colour>"
-                     "<deeper><x1>2</x1></deeper></element><element><type>2</type><x1>abc</x1>"
-                     "</element></HorizontalAlignment><Template><element><name>T</name>"
-                     "<item><dist>1</dist><dh>2</dh></item><item><dh>3</dh></item></element>"
-                     "<element><item><dist>4</dist></item></element></Template></Road> > </g>"));
-    EXPECT_EQ(RoadSet::fileVer, 0);
-    ASSERT_EQ(road.NumberOfHorizon(), 2);
-    EXPECT_EQ(road.GetHorizon(0)->x1, 5);
-    // A missing or unreadable value keeps that of the record before; a
-    // template keeps the name but not the items.
-    const RoadEntity& e = *road.GetHorizon(1);
-    EXPECT_EQ(std::make_tuple(e.type, e.x1, e.mode), std::make_tuple(2, 5.0, 3));
-    ASSERT_EQ(road.NumberOfTemplates(), 2);
-    const RoadTemplate &t = *road.GetTemplate(0), &u = *road.GetTemplate(1);
-    ASSERT_EQ(std::make_pair(t.items.size(), u.items.size()), std::make_pair(2ul, 1ul));
-    EXPECT_EQ(std::make_pair(t.items[1].dist, t.items[1].dh), std::make_pair(1.0, 3.0));
-    EXPECT_EQ(std::make_pair(u.name, u.items[0].dh), std::make_pair(std::string("T"), 3.0));
-}
-
+// Texts of more than 255 characters (blanks not counted), tags nested far
+// deeper than a road file's five levels, a '>' outside a tag and a tag
+// closed that was never opened make a file malformed.
 TEST_F(Files, MalformedRoadKeepsOnlyTheTemplatesReadBeforeTheError)
 {
     const auto name = [](const std::string& name, const std::string& gap) {
         return "<Road><Template><element>" + gap + "<name>" + name +
                "</name></element></Template></Road>";
     };
-    RoadSet road;
-    ASSERT_TRUE(load(road, name(std::string(255, 'n'), std::string(255, '\t'))));
-    EXPECT_EQ(road.GetTemplate(0)->name, std::string(255, 'n'));
-    EXPECT_TRUE(load(road, name(std::string(255, 'n') + std::string(300, ' '), "")));
-    // Texts of more than 255 characters, blanks not counted, overflow nothing.
-    EXPECT_FALSE(load(road, name(std::string(256, 'n'), "")));
-    EXPECT_FALSE(load(road, name("n", std::string(128, '\n') + std::string(128, '\t'))));
-    EXPECT_FALSE(load(road, "<Road><" + std::string(256, 't') + "></Road>"));
-    EXPECT_FALSE(load(road, "<Road> 3 > 4 </Road>"));  // '>' outside a tag
-    EXPECT_FALSE(load(road, "</Road>"));               // nothing open to close
-    // Road files nest five levels; a reader that followed any depth would
-    // hold every open tag in memory.
     const auto nested = [](int depth) {
         std::string open, close;
         for (int i = 0; i < depth; ++i) {
@@ -280,8 +218,21 @@ TEST_F(Files, MalformedRoadKeepsOnlyTheTemplatesReadBeforeTheError)
         }
         return "<Road>" + open + close + "<Version>2</Version></Road>";
     };
-    EXPECT_TRUE(load(road, nested(31)));
-    EXPECT_FALSE(load(road, nested(32)));
+    const std::string longest(255, 'n');
+    const std::pair<std::string, bool> texts[] = {
+        {name(longest, std::string(255, '\t')), true},
+        {name(longest + std::string(300, ' '), ""), true},
+        {name(longest + "n", ""), false},
+        {name("n", std::string(128, '\n') + std::string(128, '\t')), false},
+        {"<Road><" + std::string(256, 't') + "></Road>", false},
+        {"<Road> 3 > 4 </Road>", false},
+        {"</Road>", false},
+        {nested(31), true},
+        {nested(32), false},
+    };
+    RoadSet road;
+    for (const auto& [text, loads] : texts)
+        EXPECT_EQ(load(road, text), loads) << text.substr(0, 80);
 
     road = exampleRoad();
     road.Save(path("road.rod"));
@@ -298,44 +249,26 @@ TEST_F(Files, MalformedRoadKeepsOnlyTheTemplatesReadBeforeTheError)
     EXPECT_EQ(RoadSet::fileVer, 2);
 }
 
-// The file is replaced only by a complete new one, which keeps the old
-// one's permissions and links; the road stays as it was when that fails.
+// The road stays as it was when a save fails, and no road is written that
+// would not read back: a file that cannot be opened again must not replace
+// one that can. (A disk that fills up is the stake-out tool's test: both
+// write through one function.)
 TEST_F(Files, FailedSaveLeavesFileAndRoadAlone)
 {
     RoadSet road = exampleRoad();
     road.SetModified(true);
     EXPECT_FALSE(road.Save(""));  // no path stored yet
-    EXPECT_TRUE(road.IsModified());
     ASSERT_TRUE(road.Save(path("road.rod")));
-    ASSERT_EQ(::chmod(path("road.rod").c_str(), 0640), 0);
     const std::string before = read("road.rod");
     road.GetVertical(0)->height = 99;
     road.SetModified(true);
-
-    // The disk fills up after a few kilobytes.
-    rlimit limit{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
-    rlimit small = limit;
-    small.rlim_cur = 4096;
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool overwritten = road.Save("");
-    const bool created = road.Save(path("new.rod"));
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, handler);
-
-    EXPECT_FALSE(overwritten);
-    EXPECT_FALSE(created);
-    EXPECT_TRUE(read("road.rod") == before);
-    EXPECT_TRUE(road.IsModified());
     fs::create_directory(path("folder.rod"));
-    EXPECT_FALSE(road.Save(path("folder.rod")));
-    EXPECT_FALSE(road.Save(path("missing/road.rod")));
-    EXPECT_FALSE(road.Save(std::string("road\0x.rod", 10)));
+    for (const std::string& target :
+         {path("folder.rod"), path("missing/road.rod"), std::string("road\0x.rod", 10)})
+        EXPECT_FALSE(road.Save(target)) << target;
+    EXPECT_TRUE(road.IsModified());
     EXPECT_STREQ(road.FilePath(), path("road.rod").c_str());
 
-    // Nor is a road written that would not read back: a file that cannot be
-    // opened again must not replace one that can.
     const std::pair<const char*, std::function<void(RoadSet&)>> unreadable[] = {
         {"NaN", [](RoadSet& r) { r.GetHorizon(3)->x1 = std::nan(""); }},
         {"infinite", [](RoadSet& r) { r.GetVertical(2)->height = -HUGE_VAL; }},
@@ -351,17 +284,14 @@ TEST_F(Files, FailedSaveLeavesFileAndRoadAlone)
     }
     EXPECT_TRUE(read("road.rod") == before);
     EXPECT_EQ(files(), 2);
-    ASSERT_TRUE(road.Save(""));  // the stored path
-    EXPECT_FALSE(read("road.rod") == before);
     // Blanks and slashes are dropped by the reader, so they do not count.
     road.GetTemplate(1)->name = std::string(255, 'n') + " / /";
-    ASSERT_TRUE(road.Save(""));
+    ASSERT_TRUE(road.Save(""));  // the stored path
     ASSERT_TRUE(road.Load(path("road.rod")));
     EXPECT_EQ(road.GetTemplate(1)->name, std::string(255, 'n'));
+    EXPECT_EQ(road.GetVertical(0)->height, 99);
 }
 
-// Values carry over from one record to the next, so a long name read once
-// and many empty records after it would take far more memory than the file.
 TEST_F(Files, ReaderMemoryStaysInProportionToTheFile)
 {
     RoadSet road = exampleRoad();
@@ -380,7 +310,6 @@ TEST_F(Files, ReaderMemoryStaysInProportionToTheFile)
     EXPECT_EQ(road.NumberOfSections(), 2006);
 }
 
-// A save replaces the file, but keeps its permissions and links.
 TEST_F(Files, SaveKeepsPermissionsAndLinks)
 {
     RoadSet road = exampleRoad();
@@ -403,7 +332,6 @@ TEST_F(Files, SaveKeepsPermissionsAndLinks)
     EXPECT_EQ(road.GetVertical(0)->height, 99);
 }
 
-// Nothing that is no regular file is read, waited on or replaced.
 TEST_F(Files, UnreadablePathsChangeNothing)
 {
     RoadSet road = exampleRoad();
@@ -426,7 +354,7 @@ TEST_F(Files, UnreadablePathsChangeNothing)
     EXPECT_FALSE(road.LoadCross(lone));
     EXPECT_FALSE(road.LoadCross(u16(path("x")) + char16_t(0xDC00)));
     EXPECT_EQ(road.NumberOfHorizon(), 18);
-    EXPECT_EQ(road.NumberOfCross(), 1);
+    EXPECT_EQ(road.NumberOfCross(), 7);
     EXPECT_TRUE(road.IsModified());
 
     for (const std::u16string& p : {std::u16string(), lone, u16(path("folder")),
@@ -470,57 +398,56 @@ TEST_F(Files, SavedPointsReloadWithFreshTangents)
 TEST_F(Files, PointReaderTakesAnySeparatorAndStopsAtBadLines)
 {
     using namespace std::string_literals;
-    RoadSet road;
-    // Loads into a road that holds one point beforehand.
-    const auto loadCross = [&](const std::string& text) {
-        road.ClearCross();
-        road.InsertCross(pointAt(-1, -1));
-        std::ofstream(path("in.cross"), std::ios::binary) << text;
-        return road.LoadCross(u16(path("in.cross")));
-    };
-    ASSERT_TRUE(loadCross("1;2;3;4;5;6\n 1 , 2,\t3,4 ,5,6 and more\n1x2x3x4x5x6"));
-    ASSERT_EQ(road.NumberOfCross(), 3);
-    for (int i = 0; i < 3; ++i) {
-        const CrossEntity& c = *road.GetCross(i);
-        EXPECT_EQ(c.x + c.y + c.radius + c.spiralLenIn + c.arcLen + c.spiralLenOut, 21);
-        EXPECT_EQ(c.spiralLenIn, 4);
-    }
-    ASSERT_TRUE(loadCross("1,2,0,0,0,0\n"));  // ends with "GetLine Failed", still true
-    EXPECT_EQ(road.NumberOfCross(), 1);
-    ASSERT_TRUE(loadCross(""));
-    EXPECT_EQ(road.NumberOfCross(), 0);
-
-    // A line over 1023 characters ends the file quietly.
     const std::string fits = "1,2,0,0,0,0" + std::string(1012, ' ');
-    ASSERT_TRUE(loadCross(fits + "\n" + fits + " \n" + fits + "\n"));
-    EXPECT_EQ(road.NumberOfCross(), 1);
-    ASSERT_TRUE(loadCross(std::string(100000, '7') + "\n"));
-    EXPECT_EQ(road.NumberOfCross(), 0);
-
-    for (const std::string& text : {"1,2,0,0,0,0\n\n3,4,0,0,0,0\n"s, "1,2,0,0,0,0\n1,2,3\n"s,
-                                    "1,2,0,0,0,0\n1,,2,0,0,0,0\n"s, "1,2,0,\0000,0,0\n"s}) {
-        EXPECT_FALSE(loadCross(text)) << text;
-        EXPECT_EQ(road.NumberOfCross(), 0) << text;
+    // The text, whether it loads, the points then. A line of more than 1023
+    // characters ends the file quietly.
+    const std::tuple<std::string, bool, int> cases[] = {
+        {"1;2;3;4;5;6\n 1 , 2,\t3,4 ,5,6 and more\n1x2x3x4x5x6", true, 3},
+        {"1,2,0,0,0,0\n", true, 1},
+        {"", true, 0},
+        {fits + "\n" + fits + " \n" + fits + "\n", true, 1},
+        {std::string(100000, '7') + "\n", true, 0},
+        {"1,2,0,0,0,0\n\n3,4,0,0,0,0\n", false, 0},
+        {"1,2,0,0,0,0\n1,2,3\n", false, 0},
+        {"1,2,0,0,0,0\n1,,2,0,0,0,0\n", false, 0},
+        {"1,2,0,\0000,0,0\n"s, false, 0},
+    };
+    for (const auto& [text, loads, points] : cases) {
+        RoadSet road;
+        road.InsertCross(pointAt(-1, -1));  // replaced in any case
+        std::ofstream(path("in.cross"), std::ios::binary) << text;
+        EXPECT_EQ(road.LoadCross(u16(path("in.cross"))), loads) << text.substr(0, 40);
+        ASSERT_EQ(road.NumberOfCross(), points) << text.substr(0, 40);
+        for (int i = 0; i < points; ++i) {
+            const CrossEntity& c = *road.GetCross(i);
+            EXPECT_EQ(c.x + c.y + c.radius + c.spiralLenIn + c.arcLen + c.spiralLenOut,
+                      points == 3 ? 21 : 3);
+            EXPECT_EQ(c.spiralLenIn, points == 3 ? 4 : 0);
+        }
     }
 }
 
-TEST_F(Files, ShippedExamplesMatchTheirGenerator)
+// The shipped example holds what the library computes from its design
+// values (to 1e-7: the file holds them to 12 decimals); its point file, the
+// intersection points of its chain.
+TEST_F(Files, ShippedExampleIsWhatTheLibraryComputes)
 {
-    // Line by line, numbers to 1e-9.
-    ASSERT_TRUE(exampleRoad().Save(path("road.rod")));
+    RoadSet road = exampleRoad();
+    ASSERT_EQ(road.ApplyHorizon(), 0);
+    ASSERT_EQ(road.ApplyVertical(), 0);
+    ASSERT_TRUE(road.Save(path("road.rod")));
     std::istringstream made(read("road.rod")), shipped(readFile(kExamples + ".rod"));
     std::string m, s;
     while (std::getline(made, m)) {
         ASSERT_TRUE(std::getline(shipped, s)) << m;
         const std::size_t tag = m.find('>') + 1;
         ASSERT_EQ(m.substr(0, tag), s.substr(0, tag));
-        EXPECT_TRUE(m == s || std::fabs(std::stod(m.substr(tag)) - std::stod(s.substr(tag))) < 1e-9)
+        EXPECT_TRUE(m == s || std::fabs(std::stod(m.substr(tag)) - std::stod(s.substr(tag))) < 1e-7)
             << m << " vs " << s;
     }
     EXPECT_FALSE(std::getline(shipped, s)) << s;
 
-    RoadSet road, points;
-    ASSERT_TRUE(road.Load(kExamples + ".rod"));
+    RoadSet points;
     ASSERT_TRUE(points.LoadCross(u16(kExamples + ".cross")));
     ASSERT_EQ(points.NumberOfCross(), 6);
     ASSERT_EQ(road.NumberOfCross(), 6);
@@ -529,16 +456,6 @@ TEST_F(Files, ShippedExamplesMatchTheirGenerator)
         EXPECT_NEAR(std::hypot(p.x - q.x, p.y - q.y), 0, 1e-4) << i;
         EXPECT_NEAR(p.tangentLenIn + p.tangentLenOut, q.tangentLenIn + q.tangentLenOut, 1e-6) << i;
     }
-}
-
-// Writes the example files anew from exampleRoad(); run it by hand with
-// --gtest_also_run_disabled_tests --gtest_filter=ExampleFiles.DISABLED_Regenerate
-TEST(ExampleFiles, DISABLED_Regenerate)
-{
-    RoadSet road = exampleRoad();
-    ASSERT_TRUE(road.Save(kExamples + ".rod"));
-    ASSERT_TRUE(road.ToCross_v2());
-    ASSERT_TRUE(road.SaveCross(u16(kExamples + ".cross")));
 }
 
 }  // namespace

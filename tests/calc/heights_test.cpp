@@ -26,8 +26,6 @@ TEST(Profile, GradesAndSharpGradeChanges)
     RoadSet road = profile({{0, 10, 0}, {100, 11, 0}, {200, 10, 0}});
     ASSERT_EQ(road.ApplyVertical(), 0);
     EXPECT_TRUE(road.IsModified());
-    EXPECT_DOUBLE_EQ(road.GetVertical(0)->slope, 0.01);
-    EXPECT_EQ(road.GetVertical(1)->tangent, 0);
     double h = 0, g = 0;
     ASSERT_TRUE(road.CalElevation(50, &h, &g));
     EXPECT_DOUBLE_EQ(h, 10.5);
@@ -111,62 +109,53 @@ TEST(Sections, KeptInStationOrderWithoutOverlapsAndFoundWithTheEndExcluded)
     EXPECT_EQ(road.GetSectionByLC(300), nullptr);
 }
 
-class HeightDifference : public ::testing::Test
+// Interpolated between breaks, from the centre line to the first, and
+// beyond the last with the slope of the outermost segment that has a width.
+TEST(HeightDifference, InterpolatedBetweenBreaksAndBeyondTheLast)
 {
-protected:
-    void SetUp() override
+    const std::vector<SectionItem> lanes = {{3.5, -0.07}, {4, -0.07}, {6, -2}};
+    const struct
     {
-        road.AddTemplate({{{3.5, -0.07}, {4, -0.07}, {6, -2}}, "A"});
+        std::vector<SectionItem> breaks;
+        double offset, dh;
+    } cases[] = {
+        {lanes, 2, -0.04},
+        {lanes, 3.75, -0.07},
+        {lanes, 5, -1.035},
+        {lanes, 7, -2.965},
+        {lanes, -2, -0.04},
+        {lanes, 0, 0},
+        {{{3, -1}}, 5, 0},                      // one break: no template
+        {{{6, -2}, {3.5, -0.07}}, 2, -0.04},    // sorted on use
+        {{{2, 0}, {4, -1}, {4, -3}}, 5, -3.5},  // beyond a vertical step
+        {{{2, 0}, {4, -1}, {4, -3}}, 3, -0.5},
+        {{{4, -1}, {4, -3}}, 5, -3},  // no width anywhere: the outermost height
+        {{{4, -1}, {4, -3}}, 2, -0.5},
+    };
+    for (const auto& c : cases) {
+        RoadSet road;
+        road.AddTemplate({c.breaks, "A"});
         road.AddSection({"A", "A", 0, 100});
+        EXPECT_NEAR(road.CalDetaH(road.GetSectionByLC(50), c.offset), c.dh, 1e-12)
+            << c.breaks.size() << " breaks, offset " << c.offset;
+        EXPECT_FALSE(road.IsModified());
     }
-
-    double at(double offset) { return road.CalDetaH(road.GetSectionByLC(50), offset); }
-    void breaks(const std::vector<SectionItem>& items) { road.GetTemplate(0)->items = items; }
-
-    RoadSet road;
-};
-
-TEST_F(HeightDifference, InterpolatedBetweenBreaksAndBeyondTheLast)
-{
-    EXPECT_NEAR(at(2), -0.04, 1e-12);  // from the centre line to the first break
-    EXPECT_NEAR(at(3.75), -0.07, 1e-12);
-    EXPECT_NEAR(at(5), -1.035, 1e-12);
-    EXPECT_NEAR(at(7), -2.965, 1e-12);  // the outer slope continued
-    EXPECT_NEAR(at(-2), -0.04, 1e-12);  // left side, same template
-    EXPECT_EQ(at(0), 0);
 }
 
-TEST_F(HeightDifference, EachSideHasItsOwnTemplateFoundByExactName)
+TEST(HeightDifference, EachSideHasItsOwnTemplateFoundByExactName)
 {
+    RoadSet road;
+    road.AddTemplate({{{3.5, -0.07}, {4, -0.07}}, "A"});
     road.AddTemplate({{{2, 0.1}, {4, 0.5}}, "B"});
     road.AddTemplate({{{2, 9}, {4, 9}}, "B"});  // only the first of equal names counts
-    road.GetSection(0)->left = "B";
-    EXPECT_NEAR(at(-3), 0.3, 1e-12);
-    EXPECT_NEAR(at(3), -0.06, 1e-12);
-    road.GetSection(0)->right = "a";  // names are case-sensitive
-    EXPECT_EQ(at(3), 0);
+    road.AddSection({"B", "A", 0, 100});
+    RoadSection* section = road.GetSectionByLC(50);
+    EXPECT_NEAR(road.CalDetaH(section, -3), 0.3, 1e-12);
+    EXPECT_NEAR(road.CalDetaH(section, 3), -0.06, 1e-12);
+    section->right = "a";  // names are case-sensitive
+    EXPECT_EQ(road.CalDetaH(section, 3), 0);
     EXPECT_EQ(road.CalDetaH(nullptr, 3), 0);
-    EXPECT_EQ(at(NAN), 0);
-}
-
-TEST_F(HeightDifference, UnusualBreakListsStayFinite)
-{
-    breaks({{3, -1}});  // one break: no template
-    EXPECT_EQ(at(1), 0);
-    EXPECT_EQ(at(5), 0);
-
-    breaks({{6, -2}, {3.5, -0.07}});  // sorted in the stored template on use
-    EXPECT_NEAR(at(2), -0.04, 1e-12);
-    EXPECT_EQ(road.GetTemplate(0)->items[0].dist, 3.5);
-    EXPECT_FALSE(road.IsModified());
-
-    // Beyond a vertical step the last segment with a width continues.
-    breaks({{2, 0}, {4, -1}, {4, -3}});
-    EXPECT_NEAR(at(5), -3.5, 1e-12);
-    EXPECT_NEAR(at(3), -0.5, 1e-12);
-    breaks({{4, -1}, {4, -3}});
-    EXPECT_EQ(at(5), -3);  // no width anywhere: the outermost height
-    EXPECT_NEAR(at(2), -0.5, 1e-12);
+    EXPECT_EQ(road.CalDetaH(section, NAN), 0);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <random>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -140,6 +141,20 @@ TEST(SpatialIndex, FollowsEveryChangeToTheRoad)
     road.InsertHorizon(line);
     ASSERT_EQ(road.ApplyHorizon(), 0);
     EXPECT_EQ(mismatches(road, 7), 0);
+
+    // The chain rebuilt from its intersection points with the last one moved
+    // 500 m on along its leg: as many elements as before, in the same storage.
+    RoadSet rebuilt =
+        RoadBuilder(3000, 5000, 0.4, 1000).line(200).curve(250, 70, 120, 40).line(150).build();
+    const double leg = std::as_const(rebuilt).GetHorizon(rebuilt.NumberOfHorizon() - 1)->angle2;
+    ASSERT_TRUE(rebuilt.ToCross_v2());
+    EXPECT_EQ(mismatches(rebuilt, 8), 0);  // builds the index
+    CrossEntity& end = *rebuilt.GetCross(rebuilt.NumberOfCross() - 1);
+    end.x += 500 * std::cos(leg);
+    end.y += 500 * std::sin(leg);
+    int index = 0;
+    ASSERT_EQ(rebuilt.FromCrossWithAdjust(index), 0);
+    EXPECT_EQ(mismatches(rebuilt, 9), 0);
 
     road.ClearHorizon();
     road.InsertHorizonPoint(0, 0, 0);

@@ -1,16 +1,12 @@
-// The stake-out run and its files: the bytes of today's export kept, points
-// square to the centre line in every format, runs that end on broken roads,
-// files that are whole or untouched.
+// The stake-out run and its lines: the bytes of today's export kept, points
+// square to the centre line, runs that end at End or on broken roads.
 #include "stakeout.h"
 #include "roadbuilder.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -95,6 +91,7 @@ TEST(StakeFormats, NumbersAreThoseOfPrintfAtEveryMagnitude)
     StakeText nudged(StakeFormat::StationCsv);
     nudged.add(StakePoint{1.2344999, 0, 1.2344999, 2, 0});
     EXPECT_EQ(nudged.text(), "1.234,1.235,2.000,0.000\n");
+    EXPECT_EQ(surveyedText(1.2344999), "1.235");
 }
 
 // Captured from the Export dialog before the run moved into the library.
@@ -133,44 +130,28 @@ RoadSet curvedRoad()
         .build();
 }
 
-void expectSquareToTheCentreLine(const RoadSet& road, double station, double offset, double x,
-                                 double y)
-{
-    double fx = 0, fy = 0, L = 0, angle = 0, across = 0;
-    ASSERT_TRUE(road.XY2L(x, y, &fx, &fy, &L, &angle, &across));
-    EXPECT_NEAR(L, station, 0.001) << station << " " << offset;
-    EXPECT_NEAR(across, offset, 0.001) << station << " " << offset;
-}
-
-TEST(StakeFormats, ThreeOffsetsNamedLeftToRightAndSquareToTheCentreLine)
+// Inside the road's ends, where every point faces one element: PNEZD lines
+// numbered from 41 (number, northing, easting, elevation, name), offsets
+// named left to right.
+TEST(StakeFormats, PointsLieSquareToTheCentreLineAtTheirStationAndOffset)
 {
     const RoadSet road = curvedRoad();
-    // Inside the road's ends, where every point faces one element.
     const std::vector<StakePoint> points = pointsOf(road, runOf(1020, 1400, 20, {7.5, -7.5, 0}));
     ASSERT_EQ(points.size(), 3u * 20);
-    EXPECT_EQ(stakePointName(points[3]), "K1+040.000L7.500");
-    EXPECT_EQ(stakePointName(points[4]), "K1+040.000");
-    EXPECT_EQ(stakePointName(points[5]), "K1+040.000R7.500");
-
-    // PNEZD numbered from 41: number, northing, easting, elevation, name.
+    EXPECT_EQ(stakePointName(points[3]) + " " + stakePointName(points[4]) + " " +
+                  stakePointName(points[5]),
+              "K1+040.000L7.500 K1+040.000 K1+040.000R7.500");
     std::istringstream pnezd(textOf(points, StakeFormat::PnezdCsv, 41));
-    std::istringstream cass(textOf(points, StakeFormat::CassDat));
     std::string line;
     for (std::size_t i = 0; i < points.size(); ++i) {
-        const StakePoint& p = points[i];
         ASSERT_TRUE(std::getline(pnezd, line));
         const std::vector<std::string> f = fieldsOf(line);
         ASSERT_EQ(f.size(), 5u) << line;
-        EXPECT_EQ(f[0], std::to_string(41 + i));
-        EXPECT_EQ(f[4], stakePointName(p));
-        expectSquareToTheCentreLine(road, p.station, p.offset, std::stod(f[1]), std::stod(f[2]));
-
-        // CASS: name, empty code, Y before X, height.
-        ASSERT_TRUE(std::getline(cass, line));
-        const std::vector<std::string> g = fieldsOf(line);
-        ASSERT_EQ(g.size(), 5u) << line;
-        EXPECT_EQ(g[0] + "," + g[1] + "," + g[4], f[4] + ",," + f[3]);
-        expectSquareToTheCentreLine(road, p.station, p.offset, std::stod(g[3]), std::stod(g[2]));
+        EXPECT_EQ(f[0] + " " + f[4], std::to_string(41 + i) + " " + stakePointName(points[i]));
+        double x = 0, y = 0, L = 0, angle = 0, offset = 0;
+        ASSERT_TRUE(road.XY2L(std::stod(f[1]), std::stod(f[2]), &x, &y, &L, &angle, &offset));
+        EXPECT_NEAR(L, points[i].station, 0.001) << line;
+        EXPECT_NEAR(offset, points[i].offset, 0.001) << line;
     }
 }
 
@@ -235,6 +216,7 @@ TEST(StakeOutRuns, EndOnRoadsThatRunBackHaveNoLengthOrNoNumbers)
     } cases[] = {
         {-30, runOf(1170, 1170, 20, {0}, false, true), StakeOutStatus::WalkBroken, 7},
         {-30, runOf(1200, 1000, 20, {-5, 5}, false, true), StakeOutStatus::WalkBroken, 14},
+        {-30, runOf(1100, 1170, 20, {0}, false, true), StakeOutStatus::WalkBroken, 1},
         {std::nan(""), runOf(1000, 1300, 20, {0}), StakeOutStatus::NotANumber, 0},
         {std::nan(""), runOf(1000, 1000, 20, {0}, false, true), StakeOutStatus::NotANumber, 0},
         // Back from the end with key points: all the way to the start.
@@ -253,6 +235,31 @@ TEST(StakeOutRuns, EndOnRoadsThatRunBackHaveNoLengthOrNoNumbers)
         EXPECT_EQ(status, c.status) << c.middle << " " << c.run.start;
         EXPECT_EQ(stations.size(), c.points) << c.middle << " " << c.run.start;
     }
+}
+
+// A run stops at the last stake before End, one less than a millimetre
+// beyond it still counting, walking either way. No run on a road meets more stakes than
+// stakeLimit, which is of the size of a walk over the whole road.
+TEST(StakeOutRuns, RunsStopAtEndEitherWayWithinTheStakeLimit)
+{
+    const RoadSet road = curvedRoad();
+    const struct
+    {
+        StakeOutRun run;
+        double first, last;
+    } cases[] = {{runOf(1000, 1199.9995, 20, {0}), 1000, 1200},
+                 {runOf(1400, 1200.0005, 20, {0}), 1400, 1200},
+                 {runOf(1030, 1105, 20, {0}, false, true), 1030, 1100},
+                 {runOf(1105, 1030, 20, {0}, true), 1105, 1040}};
+    for (const auto& c : cases) {
+        const std::vector<StakePoint> points = pointsOf(road, c.run);
+        ASSERT_FALSE(points.empty());
+        EXPECT_EQ(points.front().station, c.first) << c.run.start << " to " << c.run.end;
+        EXPECT_EQ(points.back().station, c.last) << c.run.start << " to " << c.run.end;
+    }
+    const auto all = pointsOf(road, runOf(0, 2000, 20, {0}, true, true)).size();
+    EXPECT_LE(all, stakeLimit(road, 20));
+    EXPECT_LT(stakeLimit(road, 20), 2 * all);
 }
 
 TEST(StakeOutRuns, RefuseIntervalsAndOffsetsThatAreTooSmallOrNoNumbers)
@@ -285,24 +292,6 @@ TEST(StakeOutRuns, OffsetListsAreReadOrTheUnreadableEntryNamed)
         EXPECT_EQ(unreadable, entry) << text;
         EXPECT_EQ(offsets, std::vector<double>{42}) << text;
     }
-}
-
-// A device or pipe under the name stays what it is, and nothing is left
-// beside it.
-TEST(StakeFile, PipeIsRefusedNotReplaced)
-{
-    char pattern[] = "/tmp/stakefile.XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    const std::string pipe = std::string(pattern) + "/pipe";
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    EXPECT_FALSE(writeStakeFile(pipe, "1\n"));
-    struct stat st;
-    ASSERT_EQ(::stat(pipe.c_str(), &st), 0);
-    EXPECT_TRUE(S_ISFIFO(st.st_mode));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pattern),
-                            std::filesystem::directory_iterator()),
-              1);
-    std::filesystem::remove_all(pattern);
 }
 
 }  // namespace

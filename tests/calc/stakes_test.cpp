@@ -45,26 +45,49 @@ std::string text(const std::vector<Stake>& stakes)
     return out.str();
 }
 
-// The end, reached as an ordinary stake, is rounded to 0.001 unless key
-// points stop at the element end; the step after it cannot move.
-TEST(StakeWalk, RegularStakesThenTheEndWithKeyPointsMarked)
+RoadSet lines(double start, std::initializer_list<double> lengths)
 {
-    const std::string middle = " 1020 1040 1060 1080 ";
-    const std::string rest = "1100 1120 1140 1160 1180 1200 1220 1240 ";
-    EXPECT_EQ(text(walk(lineThenArc(), 20, 1000, false, false)),
-              "H1000" + middle + rest + "1257.08 T1257.08");
-    EXPECT_EQ(text(walk(lineThenArc(), 20, 1000, false, true)),
-              "H1000" + middle + "M" + rest + "1257.0796 T1257.0796");
+    RoadBuilder builder(0, 0, 0, start);
+    for (const double length : lengths)
+        builder.line(length);
+    return builder.build();
 }
 
-TEST(StakeWalk, IntegralCountsFromTheTensBelowTheStart)
+// The end, reached as an ordinary stake, is rounded to 0.001 unless key
+// points stop at the element end; the step after it cannot move. Integral
+// stakes count from the tens below the start; a regular stake under 5 mm
+// before an element end gives way to it, and none follows a key point by
+// less than a stake's width.
+TEST(StakeWalk, StakesOfEachKindOfWalk)
 {
-    const RoadSet road = RoadBuilder(0, 0, 0, 1003.5).line(25).build();
-    EXPECT_EQ(text(walk(road, 10, 0, true, false)), "H1003.5 1010 1020 1028.5 T1028.5");
-    EXPECT_EQ(text(walk(road, 10, 0, false, false)), "H1003.5 1013.5 1023.5 1028.5 T1028.5");
-    const std::vector<Stake> belowZero =
-        walk(RoadBuilder(0, 0, 0, -13.5).line(20).build(), 10, -100, true, false);
-    EXPECT_EQ(text(belowZero), "H-13.5 -10 0 6.5 T6.5");
+    const std::string rest = "1100 1120 1140 1160 1180 1200 1220 1240 ";
+    const struct
+    {
+        RoadSet road;
+        double interval, start;
+        bool integral, keyPoints, forward;
+        std::string stakes;
+    } cases[] = {
+        {lineThenArc(), 20, 1000, false, false, true,
+         "H1000 1020 1040 1060 1080 " + rest + "1257.08 T1257.08"},
+        {lineThenArc(), 20, 1000, false, true, true,
+         "H1000 1020 1040 1060 1080 M" + rest + "1257.0796 T1257.0796"},
+        {lines(1003.5, {25}), 10, 0, true, false, true, "H1003.5 1010 1020 1028.5 T1028.5"},
+        {lines(1003.5, {25}), 10, 0, false, false, true, "H1003.5 1013.5 1023.5 1028.5 T1028.5"},
+        {lines(-13.5, {40}), 20, -100, true, false, true, "H-13.5 0 20 26.5 T26.5"},
+        {lines(1060, {40.004, 20}), 20, 1060, false, true, true,
+         "H1060 1080 M1100.004 1120.004 T1120.004"},
+        {lines(1060, {40.006, 20}), 20, 1060, false, true, true,
+         "H1060 1080 1100 M1100.006 1120 1120.006 T1120.006"},
+        {lines(1060, {39.99995, 20}), 20, 1060, false, true, true,
+         "H1060 1080 M1099.99995 1119.99995 T1119.99995"},
+        // A zero-length element is no stop on the way back.
+        {roadWithMiddleLine(0), 20, 1200, false, true, false,
+         "T1200 1180 1160 1140 1120 M1100 1080 1060 1040 1020 1000 H1000"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(text(walk(c.road, c.interval, c.start, c.integral, c.keyPoints, c.forward)),
+                  c.stakes);
 }
 
 TEST(StakeWalk, FirstSnapsToElementAndRoadEnds)
@@ -84,22 +107,13 @@ TEST(StakeWalk, FirstSnapsToElementAndRoadEnds)
     EXPECT_EQ(text({{it.type(), it.current()}}), "T1257.08");
 }
 
-TEST(StakeWalk, RegularStakeJustBeforeAnElementEndIsSkippedUnderFiveMillimetres)
-{
-    const RoadSet near = RoadBuilder(0, 0, 0, 1060).line(40.004).line(20).build();
-    EXPECT_EQ(text(walk(near, 20, 1060, false, true)), "H1060 1080 M1100.004 1120.004 T1120.004");
-    const RoadSet far = RoadBuilder(0, 0, 0, 1060).line(40.006).line(20).build();
-    EXPECT_EQ(text(walk(far, 20, 1060, false, true)),
-              "H1060 1080 1100 M1100.006 1120 1120.006 T1120.006");
-}
-
 TEST(StakeWalk, RoadWithoutElementsOrIntervalHasNoWalk)
 {
-    RoadSet road;
-    road.InsertHorizonPoint(0, 0, 0);
+    RoadSet startOnly;
+    startOnly.InsertHorizonPoint(0, 0, 0);
     RoadIter it;
     it.station = 42;
-    EXPECT_EQ(road.first(it, 20, 0, false, false), 0);
+    EXPECT_EQ(startOnly.first(it, 20, 0, false, false), 0);
     const RoadSet real = lineThenArc();
     for (double interval : {0.0, -5.0})
         EXPECT_EQ(real.first(it, interval, 1000, false, false), 0);
@@ -120,26 +134,11 @@ TEST(StakeWalk, BackwardWalkVisitsTheSameStakes)
         EXPECT_NEAR(forward[k].station, backward[n - 2 - k].station, 1e-9);
 }
 
-TEST(StakeWalk, ZeroLengthElementIsNoStopOnTheWayBack)
-{
-    const RoadSet road = roadWithMiddleLine(0);
-    const std::string down = "1180 1160 1140 1120 M1100 1080 1060 1040 1020 1000 H1000";
-    EXPECT_EQ(text(walk(road, 20, 1200, false, true, false)), "T1200 " + down);
-    EXPECT_EQ(text(walk(road, 20, 1000, false, true)),
-              "H1000 1020 1040 1060 1080 M1100 1120 1140 1160 1180 1200 T1200");
-}
-
 // Element ends that are no binary fractions leave fmod residue that must not
 // end the walk early: one measured road, then random ones with 3-decimal lengths.
 TEST(StakeWalk, RoadsAreWalkedToTheEndInRegularSteps)
 {
-    const RoadSet measured = RoadBuilder(0, 0, 0, 3460.284)
-                                 .line(100.437)
-                                 .line(51.794)
-                                 .line(227.405)
-                                 .line(224.702)
-                                 .line(148.8)
-                                 .build();
+    const RoadSet measured = lines(3460.284, {100.437, 51.794, 227.405, 224.702, 148.8});
     EXPECT_NEAR(walk(measured, 20, 3460.284, false, false).back().station, 4213.422, 1e-9);
 
     std::mt19937 random(2024);

@@ -31,20 +31,6 @@ TEST(StationToPoint, EndsAndBoundariesBelongToTheNearestRealElement)
     EXPECT_FALSE(startOnly.L2XY(0, 0, &x, &y));
 }
 
-TEST(StationToPoint, PositiveOffsetsGoRight)
-{
-    const RoadSet road = lineThenArc();
-    double x = 0, y = 0, L = 0, a = -1, offset = 0;
-    ASSERT_TRUE(road.L2XY(1050, 2, &x, &y));
-    EXPECT_NEAR(std::hypot(x - 50, y - 2), 0, 1e-12);  // east of a northbound road
-    ASSERT_TRUE(road.XY2L(40, -3, &x, &y, &L, &a, &offset));
-    EXPECT_NEAR(std::hypot(x - 40, y), 0, 1e-12);
-    EXPECT_NEAR(L, 1040, 1e-12);
-    EXPECT_EQ(a, 0.0);
-    EXPECT_NEAR(offset, -3, 1e-12);
-    EXPECT_TRUE(road.XY2L(40, 1, &x, &y));  // optional outputs may be null
-}
-
 TEST(PointToStation, OutsideACornerWithoutCurveFacesNoElement)
 {
     RoadSet road = RoadBuilder(0, 0, 0, 0).line(100).build();
@@ -81,7 +67,8 @@ TEST(StakeToPoint, BoundaryIsTheMiddleOfTheTouchingEndsAndRoadEndsAreStored)
 TEST(PointToStation, OnAHairpinTheLegNearestThePointWins)
 {
     // 400 m north, a left half circle of radius 30, 100 m back south: the
-    // return leg's chord middle lies nearer, its foot 63 m away.
+    // return leg's chord middle lies nearer, its foot 63 m away. Positive
+    // offsets lie to the right; the outputs beside the foot are optional.
     const RoadSet road =
         RoadBuilder(0, 0, 0, 0).line(400).arc(-30, 30 * std::acos(-1)).line(100).build();
     double x = 0, y = 0, L = 0, a = 0, offset = 0;
@@ -91,6 +78,7 @@ TEST(PointToStation, OnAHairpinTheLegNearestThePointWins)
     ASSERT_TRUE(road.XY2L(350, -63, &x, &y, &L, &a, &offset));
     EXPECT_NEAR(L, 400 + 30 * std::acos(-1) + 50, 1e-9);
     EXPECT_NEAR(offset, 3, 1e-9);
+    EXPECT_TRUE(road.XY2L(350, 3, &x, &y));
 }
 
 // A point set off a station of a winding road comes back to that station

@@ -1,6 +1,8 @@
 // vantorel-stakeout as a script meets it: the example road's stake file as
 // the Export dialog wrote it, and the exit statuses and messages of what
 // goes wrong, with no partial file left behind.
+#include "../namedpipe.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -81,6 +83,8 @@ TEST(StakeoutTool, SaysWhatWentWrongAndExitsWithItsStatus)
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("1,3381250,502340,150\n2,3381251,502341\n");
     bad.close();
+    const NamedPipe pipe(dir.filePath("pipe.csv").toStdString());  // never replaced by a file
+    ASSERT_TRUE(pipe.created());
     const struct
     {
         QStringList arguments;
@@ -94,6 +98,7 @@ TEST(StakeoutTool, SaysWhatWentWrongAndExitsWithItsStatus)
         {{}, 1, "name one road file"},
         {{missing}, 2, "cannot read the road file \"" + missing.toUtf8() + '"'},
         {{kRoad, "-o", dir.filePath("no/such/stakes.csv")}, 3, "cannot write"},
+        {{kRoad, "-o", QString::fromStdString(pipe.path())}, 3, "cannot write"},
         {{kRoad, "--check", badSurvey, "--interval", "5"}, 1, "--interval is for a stake-out"},
         {{kRoad, "--check", badSurvey}, 4, "bad.csv\", line 2: 3 fields"},
         {{kRoad, "--check", missing}, 4, "cannot be read"},
@@ -108,6 +113,7 @@ TEST(StakeoutTool, SaysWhatWentWrongAndExitsWithItsStatus)
         EXPECT_EQ(outcome.err.contains("Usage:"), c.status == 1) << shown.constData();
         EXPECT_TRUE(outcome.out.isEmpty()) << shown.constData();
     }
+    EXPECT_TRUE(pipe.isStillAPipe());
 }
 
 // Points beside the example road with known offsets and height errors, and

@@ -196,17 +196,12 @@ protected:
     QStringList offered;
 };
 
-TEST_F(LandXmlImport, PlugInDeliversElementsFromXmlFiles)
-{
-    EXPECT_EQ(importer->name(), QStringLiteral("LandXML"));
-    EXPECT_EQ(importer->type(), 1);
-    EXPECT_EQ(importer->fileFilters(), QStringLiteral("LandXML (*.xml)"));
-}
-
 // Every alignment of both files, element by element against the file's own
 // <End> coordinates and PVIs; the chains convert to intersection points.
 TEST_F(LandXmlImport, EveryAlignmentOfTheReferenceFilesImports)
 {
+    EXPECT_EQ(importer->type(), 1);  // elements
+    EXPECT_EQ(importer->fileFilters(), QStringLiteral("LandXML (*.xml)"));
     for (const char* name : {"Alignment_exchange.xml", "BC003_AL01_alignments.xml"}) {
         const QList<FileAlignment> file = readAsWritten(dataFile(name));
         for (int a = 0; a < file.size(); ++a) {
@@ -334,11 +329,16 @@ TEST_F(LandXmlImport, AlignmentsImportHoweverTheyAreWritten)
     }
     EXPECT_TRUE(report->lastMessage().contains("station equation")) << message();  // the last
 
-    // The same road measured in US survey feet.
-    QByteArray feet = landXmlOf(loopRoad(kFoot));
-    feet.replace("<Metric", "<Imperial").replace("\"meter\"", "\"USSurveyFoot\"");
-    ASSERT_TRUE(importText(feet)) << message();
-    expectSameRoad(expected, road, kRoundTrip);
+    // The same road measured in US survey feet and in international feet,
+    // which an imperial file without a linear unit is in.
+    const std::pair<double, const char*> feet[] = {
+        {kFoot, "linearUnit=\"USSurveyFoot\""}, {0.3048, "linearUnit=\"foot\""}, {0.3048, ""}};
+    for (const auto& [unit, attribute] : feet) {
+        QByteArray text = landXmlOf(loopRoad(unit));
+        text.replace("<Metric", "<Imperial").replace("linearUnit=\"meter\"", attribute);
+        ASSERT_TRUE(importText(text)) << message();
+        expectSameRoad(expected, road, kRoundTrip);
+    }
 }
 
 // Each broken file fails with its reason and leaves the road as it was.
@@ -348,6 +348,14 @@ TEST_F(LandXmlImport, BrokenFilesFailWithTheirReasonAndChangeNothing)
     const QByteArray plain = landXmlOf(before);
     const auto with = [&plain](const char* from, const char* to) {
         return QByteArray(plain).replace(from, to);
+    };
+    // A straight whose length misses the distance between its ends.
+    const auto straight = [](const QByteArray& length) {
+        return "<LandXML><Units><Metric linearUnit=\"meter\"/></Units><Alignments><Alignment>"
+               "<CoordGeom><Line length=\"" +
+               length +
+               "\"><Start>0 0</Start><End>0 100</End></Line></CoordGeom></Alignment>"
+               "</Alignments></LandXML>";
     };
     const std::pair<QByteArray, const char*> files[] = {
         {"this is no XML", "line 1, column 1"},
@@ -362,6 +370,7 @@ TEST_F(LandXmlImport, BrokenFilesFailWithTheirReasonAndChangeNothing)
         {with("clothoid", "bloss"), "spiType \"bloss\" is no clothoid"},
         {with("\"arc\"", "\"chord\""), "crvType \"chord\" is no arc"},
         {with("rot=\"cw\" radius", "rot=\"ccw\" radius"), "m from its <End> in the file"},
+        {straight("100.0015"), "ends 0.0015 m from its <End> in the file"},
         {with("ParaCurve", "UnsymParaCurve"), "cannot hold a <UnsymParaCurve>"},
         {with("<PVI>-250", "<PVI>1250"), "does not follow the station"},
         {with("\"meter\"", "\"furlong\""), "linear unit \"furlong\" is unknown"},
@@ -372,6 +381,7 @@ TEST_F(LandXmlImport, BrokenFilesFailWithTheirReasonAndChangeNothing)
         {"<LandXML>" + QByteArray(50 * 1024 * 1024, 'x'), "line 1"},
         {"<LandXML>" + QByteArray("<a>").repeated(1000), "nested too deeply"},
     };
+    ASSERT_TRUE(importText(straight("100.0009"))) << message();  // within a millimetre
     for (const auto& [bytes, reason] : files) {
         SCOPED_TRACE(reason);
         road = before;
