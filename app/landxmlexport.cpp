@@ -10,32 +10,35 @@
 
 namespace {
 
-QString tr(const char* text)
+// The context of this file's texts, as lupdate sees it too.
+struct Text
 {
-    return QCoreApplication::translate("LandXmlExport", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(LandXmlExport)
+};
 
 }  // namespace
 
 void exportRoadAsLandXml(QWidget* parent)
 {
     if (theRoad.NumberOfHorizon() < 2) {
-        messages::warning(parent, tr("warning"), tr("There is no alignment to export."));
+        messages::warning(parent, Text::tr("warning"),
+                          Text::tr("There is no alignment to export."));
         return;
     }
     const QFileInfo roadFile(QString::fromLocal8Bit(theRoad.FilePath()));
     const QString start = roadFile.fileName().isEmpty() ? QString()
                                                         : roadFile.absolutePath() + u'/' +
                                                               roadFile.completeBaseName() + ".xml";
-    const QString path =
-        QFileDialog::getSaveFileName(parent, tr("Export LandXML"), start, tr("LandXML (*.xml)"));
+    const QString path = QFileDialog::getSaveFileName(parent, Text::tr("Export LandXML"), start,
+                                                      Text::tr("LandXML (*.xml)"));
     if (path.isEmpty())
         return;
     const QString name =
         (roadFile.fileName().isEmpty() ? QFileInfo(path) : roadFile).completeBaseName();
     QString failure;
     if (landxml::exportLandXml(theRoad, name, path, failure))
-        messages::information(parent, tr("info"), tr("The road was exported to %1.").arg(path));
+        messages::information(parent, Text::tr("info"),
+                              Text::tr("The road was exported to %1.").arg(path));
     else
-        messages::critical(parent, tr("Export Failed"), failure);
+        messages::critical(parent, Text::tr("Export Failed"), failure);
 }

@@ -5,14 +5,13 @@
 #include "globals.h"
 #include "mainwindow.h"
 #include "narrowtext.h"
-#include "programdirs.h"
+#include "translators.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
 #include <QStringEncoder>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,12 +29,6 @@ bool hasDisplay()
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
-void installTranslator(QTranslator& translator, const QString& prefix, const QString& locale)
-{
-    static_cast<void>(translator.load(prefix + locale, programdirs::translations()));
-    QCoreApplication::installTranslator(&translator);
-}
-
 // GB18030 comes with Qt's ICU support; without any ICU codec the provider is
 // missing altogether, otherwise just this codec.
 void checkCodec()
@@ -44,8 +37,9 @@ void checkCodec()
         return;
     const bool anyIcuCodec = QStringEncoder("Shift_JIS").isValid();
     QMessageBox::warning(
-        nullptr, "Failed",
-        anyIcuCodec ? "Codec GB18030 not found" : "Codec File qcncodecs4.dll not found",
+        nullptr, QCoreApplication::translate("main", "Failed"),
+        anyIcuCodec ? QCoreApplication::translate("main", "Codec GB18030 not found")
+                    : QCoreApplication::translate("main", "Codec File qcncodecs4.dll not found"),
         QMessageBox::Ok);
 }
 
@@ -69,11 +63,7 @@ int main(int argc, char* argv[])
     QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath());
     app.setWindowIcon(QIcon(":/new/prefix1/res/Vantorel.png"));
 
-    const QString locale = QLocale::system().name();
-    QTranslator qtTranslator;
-    installTranslator(qtTranslator, "qt_", locale);
-    QTranslator appTranslator;
-    installTranslator(appTranslator, "vantorel_", locale);
+    installTranslators(&app, QLocale::system().name());
 
     const QString road = roadOnCommandLine(QCoreApplication::arguments());
     checkCodec();

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  locales-all fonts-noto-cjk xvfb xauth poppler-utils
+  locales-all fonts-noto-cjk qt6-translations-l10n xvfb xauth poppler-utils
 )
 
 missing=()

@@ -14,9 +14,10 @@ namespace {
 constexpr int kMetreDecimals = 3;
 constexpr int kDmsDecimals = 7;
 
+// Named for the namespace, the context lupdate gives these texts.
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("HorizonDialog", text);
+    return QCoreApplication::translate("curvedesigntext", text);
 }
 
 QString metres(double v)

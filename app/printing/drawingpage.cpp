@@ -16,10 +16,11 @@ namespace {
 constexpr double kOutlineMm = 0.25;  // around the drawing
 constexpr double kMmPerInch = 25.4;
 
-QString tr(const char* text)
+// The context of this file's texts, as lupdate sees it too.
+struct Text
 {
-    return QCoreApplication::translate("DrawingPage", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(DrawingPage)
+};
 
 // 1:n with n to three significant figures.
 QString ratio(double paperMmPerMetre)
@@ -36,10 +37,10 @@ QString ratio(double paperMmPerMetre)
 QString drawingTitle(const SurveyView& view)
 {
     if (qobject_cast<const VerticalView*>(&view))
-        return tr("Profile");
+        return Text::tr("Profile");
     if (qobject_cast<const SectionView*>(&view))
-        return tr("Cross-section");
-    return tr("Plan");
+        return Text::tr("Cross-section");
+    return Text::tr("Plan");
 }
 
 QString drawingScale(const QTransform& itemTransform, double pageUnitsPerPixel, double dpi)
@@ -53,7 +54,7 @@ QString drawingScale(const QTransform& itemTransform, double pageUnitsPerPixel, 
     const QString vertical = ratio(up);
     if (horizontal == vertical)
         return horizontal;
-    return tr("H %1  V %2").arg(horizontal, vertical);
+    return Text::tr("H %1  V %2").arg(horizontal, vertical);
 }
 
 QString DrawingPage::title() const
@@ -98,7 +99,7 @@ void DrawingPage::paint(QPainter& painter, int) const
     painter.drawRect(drawing);
     painter.restore();
 
-    frame.drawTitleBlock(painter, {tr("Drawing"), drawingTitle(view_)},
-                         {tr("Scale"), drawingScale(view_.itemTransform(), scale, frame.dpi())}, 1,
-                         1);
+    frame.drawTitleBlock(
+        painter, {Text::tr("Drawing"), drawingTitle(view_)},
+        {Text::tr("Scale"), drawingScale(view_.itemTransform(), scale, frame.dpi())}, 1, 1);
 }

@@ -22,10 +22,11 @@ constexpr double kFrameMm = 0.35;    // the title block's outline
 constexpr double kDividerMm = 0.18;  // between its boxes
 const QColor kCaptionColour(90, 90, 90);
 
-QString tr(const char* text)
+// The context of this file's texts, as lupdate sees it too.
+struct Text
 {
-    return QCoreApplication::translate("PageFrame", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PageFrame)
+};
 
 }  // namespace
 
@@ -80,10 +81,10 @@ void PageFrame::drawTitleBlock(QPainter& painter, const TitleField& what, const 
                                int page, int pages) const
 {
     const TitleField fields[] = {what,
-                                 {tr("Road"), roadFileName()},
+                                 {Text::tr("Road"), roadFileName()},
                                  detail,
-                                 {tr("Date"), QDate::currentDate().toString(Qt::ISODate)},
-                                 {tr("Page"), tr("%1 of %2").arg(page).arg(pages)}};
+                                 {Text::tr("Date"), QDate::currentDate().toString(Qt::ISODate)},
+                                 {Text::tr("Page"), Text::tr("%1 of %2").arg(page).arg(pages)}};
     painter.save();
     const QFont captionFont = font(kCaptionPoints);
     const QFont valueFont = font(kValuePoints);
@@ -126,5 +127,5 @@ void PageFrame::drawTitleBlock(QPainter& painter, const TitleField& what, const 
 QString roadFileName()
 {
     const QString path = QString::fromLocal8Bit(theRoad.FilePath());
-    return path.isEmpty() ? tr("(not saved)") : QFileInfo(path).fileName();
+    return path.isEmpty() ? Text::tr("(not saved)") : QFileInfo(path).fileName();
 }

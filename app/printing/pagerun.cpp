@@ -11,10 +11,11 @@ namespace {
 
 constexpr int kShowProgressAfterMs = 400;
 
-QString tr(const char* text)
+// The context of this file's texts, as lupdate sees it too.
+struct Text
 {
-    return QCoreApplication::translate("PageRun", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PageRun)
+};
 
 }  // namespace
 
@@ -33,13 +34,14 @@ PageRun paintPages(QPagedPaintDevice& device, const PrintDocument& document,
     QPainter painter;
     if (!painter.begin(&device))
         return PageRun::Failed;
-    QProgressDialog progress(QString(), tr("Cancel"), 0, static_cast<int>(pages.size()), parent);
+    QProgressDialog progress(QString(), Text::tr("Cancel"), 0, static_cast<int>(pages.size()),
+                             parent);
     progress.setWindowTitle(document.title());
     // Nothing else may change the road or the windows while pages go out.
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(kShowProgressAfterMs);
     for (int i = 0; i < pages.size(); ++i) {
-        progress.setLabelText(tr("Page %1 of %2").arg(i + 1).arg(pages.size()));
+        progress.setLabelText(Text::tr("Page %1 of %2").arg(i + 1).arg(pages.size()));
         progress.setValue(i);  // lets the program answer, Cancel included
         if (progress.wasCanceled()) {
             if (auto* printer = dynamic_cast<QPrinter*>(&device))

@@ -21,10 +21,11 @@
 
 namespace {
 
-QString tr(const char* text)
+// The context of this file's texts, as lupdate sees it too.
+struct Text
 {
-    return QCoreApplication::translate("Printing", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Printing)
+};
 
 // The stake table of the export's settings; null (after a message) when
 // the road gives none.
@@ -38,15 +39,16 @@ std::unique_ptr<PrintDocument> stakeTable(QWidget* window, const StakeExportRun&
     case StakeOutStatus::Done:
         return std::make_unique<StakeTablePages>(std::move(table), settings.summary());
     case StakeOutStatus::IntervalTooSmall:
-        messages::warning(window, tr("Vantorel"),
-                          tr("The stake export's interval is too small; set it in Tool → Export."));
+        messages::warning(
+            window, Text::tr("Vantorel"),
+            Text::tr("The stake export's interval is too small; set it in Tool → Export."));
         return nullptr;
     case StakeOutStatus::NotANumber:
     case StakeOutStatus::WalkBroken:
         break;
     }
-    messages::warning(window, tr("Vantorel"),
-                      tr("The road gives no sound stakes from the export's Start on."));
+    messages::warning(window, Text::tr("Vantorel"),
+                      Text::tr("The road gives no sound stakes from the export's Start on."));
     return nullptr;
 }
 
@@ -57,11 +59,12 @@ std::unique_ptr<PrintDocument> chooseDocument(QWidget* window, SurveyView& view,
 {
     const std::optional<StakeExportRun> settings = currentStakeExportRun(window);
     const QStringList choices = {
-        tr("%1 as drawn on screen").arg(drawingTitle(view)),
-        tr("Stake-out table: %1").arg(settings ? settings->summary() : tr("Tool → Export"))};
+        Text::tr("%1 as drawn on screen").arg(drawingTitle(view)),
+        Text::tr("Stake-out table: %1")
+            .arg(settings ? settings->summary() : Text::tr("Tool → Export"))};
     bool chosen = false;
-    const QString choice =
-        QInputDialog::getItem(window, caption, tr("What to print:"), choices, 0, false, &chosen);
+    const QString choice = QInputDialog::getItem(window, caption, Text::tr("What to print:"),
+                                                 choices, 0, false, &chosen);
     if (!chosen)
         return nullptr;
     if (choice == choices[0])
@@ -83,7 +86,7 @@ QString suggestedPdfPath(const PrintDocument& document)
 
 void printing::print(QWidget* window, SurveyView& view)
 {
-    const std::unique_ptr<PrintDocument> document = chooseDocument(window, view, tr("Print"));
+    const std::unique_ptr<PrintDocument> document = chooseDocument(window, view, Text::tr("Print"));
     if (!document)
         return;
     QPrinter printer(QPrinter::HighResolution);
@@ -96,16 +99,18 @@ void printing::print(QWidget* window, SurveyView& view)
     const int pages = document->layOut(printer);
     if (paintPages(printer, *document, selectedPages(printer.pageRanges(), pages), window) ==
         PageRun::Failed)
-        messages::critical(window, tr("Print Failed"), tr("The pages could not be printed."));
+        messages::critical(window, Text::tr("Print Failed"),
+                           Text::tr("The pages could not be printed."));
 }
 
 void printing::exportPdf(QWidget* window, SurveyView& view)
 {
-    const std::unique_ptr<PrintDocument> document = chooseDocument(window, view, tr("Export PDF"));
+    const std::unique_ptr<PrintDocument> document =
+        chooseDocument(window, view, Text::tr("Export PDF"));
     if (!document)
         return;
-    QString path = QFileDialog::getSaveFileName(window, tr("Export PDF"),
-                                                suggestedPdfPath(*document), tr("PDF (*.pdf)"));
+    QString path = QFileDialog::getSaveFileName(
+        window, Text::tr("Export PDF"), suggestedPdfPath(*document), Text::tr("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -115,8 +120,8 @@ void printing::exportPdf(QWidget* window, SurveyView& view)
     // no trace.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        messages::critical(window, tr("Export Failed"),
-                           tr("Cannot write %1:\n%2").arg(path, file.errorString()));
+        messages::critical(window, Text::tr("Export Failed"),
+                           Text::tr("Cannot write %1:\n%2").arg(path, file.errorString()));
         return;
     }
     QPdfWriter writer(&file);
@@ -130,10 +135,10 @@ void printing::exportPdf(QWidget* window, SurveyView& view)
     if (run == PageRun::Cancelled)
         return;
     if (run == PageRun::Failed || !file.commit()) {
-        messages::critical(window, tr("Export Failed"),
-                           tr("Cannot write %1:\n%2").arg(path, file.errorString()));
+        messages::critical(window, Text::tr("Export Failed"),
+                           Text::tr("Cannot write %1:\n%2").arg(path, file.errorString()));
         return;
     }
-    messages::information(window, tr("info"),
-                          tr("The PDF was written to %1 (pages: %2).").arg(path).arg(pages));
+    messages::information(window, Text::tr("info"),
+                          Text::tr("The PDF was written to %1 (pages: %2).").arg(path).arg(pages));
 }

@@ -11,10 +11,11 @@
 
 namespace {
 
-QString tr(const char* text)
+// The context of this file's texts, as lupdate sees it too.
+struct Text
 {
-    return QCoreApplication::translate("StakeExportRun", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(StakeExportRun)
+};
 
 // Whole metres without decimals: the summary is read at a glance.
 QString station(double L)
@@ -27,12 +28,13 @@ QString station(double L)
 QString StakeExportRun::summary() const
 {
     const QString from = station(run.start);
-    const QString stations = run.end == run.start ? tr("%1 back to the road start").arg(from)
-                                                  : tr("%1 to %2").arg(from, station(run.end));
+    const QString stations = run.end == run.start
+                                 ? Text::tr("%1 back to the road start").arg(from)
+                                 : Text::tr("%1 to %2").arg(from, station(run.end));
     QStringList offsets;
     for (const double offset : run.offsets)
         offsets << QString::number(offset, 'g', 12);
-    return tr("%1 every %2 m, offsets %3")
+    return Text::tr("%1 every %2 m, offsets %3")
         .arg(stations, QString::number(run.interval, 'g', 12), offsets.join(", "));
 }
 

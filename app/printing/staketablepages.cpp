@@ -17,10 +17,11 @@ constexpr double kRuleMm = 0.25;     // under the header and the last row
 const QColor kHeaderShade(224, 224, 224);
 const QColor kRowShade(238, 238, 238);  // every other stake, for the eye to follow
 
-QString tr(const char* text)
+// The context of this file's texts, as lupdate sees it too.
+struct Text
 {
-    return QCoreApplication::translate("StakeTablePages", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(StakeTablePages)
+};
 
 }  // namespace
 
@@ -30,7 +31,7 @@ StakeTablePages::StakeTablePages(StakeTable table, const QString& run)
 
 QString StakeTablePages::title() const
 {
-    return tr("Stake points");
+    return Text::tr("Stake points");
 }
 
 int StakeTablePages::layOut(const QPagedPaintDevice& device)
@@ -125,12 +126,13 @@ void StakeTablePages::paint(QPainter& painter, int page) const
     }
     if (table_.rows() == 0) {
         painter.drawText(QRectF(room.left(), top, room.width(), rowHeight_), Qt::AlignCenter,
-                         tr("The run gives no stake points."));
+                         Text::tr("The run gives no stake points."));
         top += rowHeight_;
     }
     painter.setPen(rule);
     painter.drawLine(QPointF(room.left(), top), QPointF(room.right(), top));
     painter.restore();
 
-    frame_->drawTitleBlock(painter, {tr("Table"), title()}, {tr("Run"), run_}, page + 1, pages());
+    frame_->drawTitleBlock(painter, {Text::tr("Table"), title()}, {Text::tr("Run"), run_}, page + 1,
+                           pages());
 }

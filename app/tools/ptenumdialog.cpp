@@ -31,13 +31,13 @@ QString kindText(int stakeType)
 {
     switch (stakeType) {
     case RoadIter::Norm:
-        return QStringLiteral("NORM");
+        return PtEnumDialog::tr("NORM");
     case RoadIter::Head:
-        return QStringLiteral("HEAD");
+        return PtEnumDialog::tr("HEAD");
     case RoadIter::Tail:
-        return QStringLiteral("TAIL");
+        return PtEnumDialog::tr("TAIL");
     case RoadIter::Main:
-        return QStringLiteral("MAIN");
+        return PtEnumDialog::tr("MAIN");
     default:
         return QString();
     }
@@ -111,11 +111,11 @@ void PtEnumDialog::step(bool forward)
     const bool beyondRoad = stepsOneWay_ > stakeLimit(theRoad, walkIter.interval);
     // The walk stands on the last stake in this direction: it cannot move.
     if (forward && (beyondRoad || walkIter.type() == RoadIter::Tail)) {
-        messages::warning(this, QStringLiteral("End"), QStringLiteral("Reach the End"));
+        messages::warning(this, tr("End"), tr("Reach the End"));
         return;
     }
     if (!forward && (beyondRoad || walkIter.type() == RoadIter::Head)) {
-        messages::warning(this, QStringLiteral("Head"), QStringLiteral("Reach the Head"));
+        messages::warning(this, tr("Head"), tr("Reach the Head"));
         return;
     }
     const double station = theRoad.iter(walkIter, forward);

@@ -7,27 +7,28 @@
 
 namespace {
 
-QString tr(const char* text)
+// The context of this file's texts, as lupdate sees it too.
+struct Text
 {
-    return QCoreApplication::translate("SurveyCheckRun", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SurveyCheckRun)
+};
 
 void run(QPromise<SurveyCheckOutcome>& promise, const RoadSet& road, const QString& path,
          SurveyFormat format)
 {
     SurveyCheckOutcome outcome;
     if (!canCheckAgainst(road)) {
-        outcome.problem = tr("the road has no alignment to check against");
+        outcome.problem = Text::tr("the road has no alignment to check against");
         promise.addResult(std::move(outcome));
         return;
     }
     promise.setProgressRange(0, 0);
-    promise.setProgressValueAndText(0, tr("Reading the survey..."));
+    promise.setProgressValueAndText(0, Text::tr("Reading the survey..."));
     SurveyReading survey = readSurveyFile(QFile::encodeName(path).toStdString(), format);
     if (!survey.ok()) {
         const QString problem = QString::fromStdString(survey.problem);
         outcome.problem =
-            survey.line > 0 ? tr("line %1: %2").arg(survey.line).arg(problem) : problem;
+            survey.line > 0 ? Text::tr("line %1: %2").arg(survey.line).arg(problem) : problem;
         promise.addResult(std::move(outcome));
         return;
     }
@@ -37,7 +38,7 @@ void run(QPromise<SurveyCheckOutcome>& promise, const RoadSet& road, const QStri
     const std::size_t points = survey.points.size();
     const std::size_t unit = points > 1000000000 ? 1000 : 1;
     promise.setProgressRange(0, static_cast<int>(points / unit));
-    promise.setProgressValueAndText(0, tr("Checking %1 points...").arg(points));
+    promise.setProgressValueAndText(0, Text::tr("Checking %1 points...").arg(points));
     const bool checked =
         checkSurvey(road, survey.points, outcome.checks, [&promise, unit](std::size_t done) {
             promise.setProgressValue(static_cast<int>(done / unit));

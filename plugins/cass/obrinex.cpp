@@ -1,15 +1,12 @@
 #include "obrinex.h"
 
-#include "programdirs.h"
+#include "catalogue.h"
 #include "regularfile.h"
 #include "roadset.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QLocale>
 #include <QStringList>
 #include <QTextStream>
-#include <QTranslator>
 
 #include <unistd.h>
 #include <cmath>
@@ -35,11 +32,7 @@ bool toNumber(const QString& field, double& value)
 
 Obrinex::Obrinex() : QObject(nullptr)
 {
-    auto* translator = new QTranslator(this);
-    // Without a translation for this locale the texts stay in English.
-    static_cast<void>(translator->load(QStringLiteral("Obrinex_") + QLocale::system().name(),
-                                       programdirs::translations()));
-    QCoreApplication::installTranslator(translator);
+    programdirs::installCatalogue(this, QStringLiteral("Obrinex_"));
 }
 
 QString Obrinex::name() const

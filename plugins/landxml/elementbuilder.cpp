@@ -89,6 +89,8 @@ bool directionsFromNorth(const Alignment& alignment, const Units& units)
 
 class ElementBuilder
 {
+    Q_DECLARE_TR_FUNCTIONS(landxml)
+
 public:
     ElementBuilder(const Alignment& alignment, const Units& units)
         : alignment_(alignment), units_(units), fromNorth_(directionsFromNorth(alignment, units))

@@ -28,9 +28,10 @@ QString leftOut(const Alignment& alignment)
         notes << tr(
             "The alignment's %n station equation(s) were ignored: its stations run on "
             "from the start station without a break.",
-            alignment.stationEquations);
+            nullptr, alignment.stationEquations);
     if (alignment.profileCount > 1)
-        notes << tr("Only the first of its %n profiles was imported.", alignment.profileCount);
+        notes << tr("Only the first of its %n profiles was imported.", nullptr,
+                    alignment.profileCount);
     return notes.join(QLatin1Char('\n'));
 }
 

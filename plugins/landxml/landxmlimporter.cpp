@@ -1,7 +1,13 @@
 #include "landxmlimporter.h"
 
+#include "catalogue.h"
 #include "landxmlimport.h"
 #include "landxmlreader.h"
+
+LandXmlImporter::LandXmlImporter()
+{
+    programdirs::installCatalogue(this, QStringLiteral("LandXmlImporter_"));
+}
 
 QString LandXmlImporter::name() const
 {

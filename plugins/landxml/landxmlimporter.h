@@ -20,7 +20,7 @@ class LandXmlImporter : public QObject,
     Q_INTERFACES(IDataImporter IImportReport IImportChoice)
 
 public:
-    LandXmlImporter() = default;
+    LandXmlImporter();
 
     QString name() const override;
     int category() const override;

@@ -128,6 +128,8 @@ void note(QString& problem, const QString& text)
 
 class DocumentReader
 {
+    Q_DECLARE_TR_FUNCTIONS(landxml)
+
 public:
     explicit DocumentReader(QIODevice& device) : xml_(&device) {}
 

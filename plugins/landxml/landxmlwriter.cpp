@@ -25,6 +25,8 @@ constexpr const char* kSchemaLocation =
 // device would take thousands of small writes.
 class Writer
 {
+    Q_DECLARE_TR_FUNCTIONS(landxml)
+
 public:
     explicit Writer(QString& text) : xml_(&text)
     {
