@@ -12,6 +12,9 @@ for wanted in \
   ./usr/lib/libTrazel.so.5 \
   ./usr/lib/vantorel/importers/libObrinex.so \
   ./usr/lib/vantorel/importers/libLandXmlImporter.so \
+  ./usr/share/vantorel/translations/vantorel_zh_CN.qm \
+  ./usr/share/vantorel/translations/Obrinex_zh_CN.qm \
+  ./usr/share/vantorel/translations/LandXmlImporter_zh_CN.qm \
   ./usr/share/applications/vantorel.desktop \
   ./usr/share/mime/packages/vantorel.xml \
   ./usr/share/icons/hicolor/scalable/apps/vantorel.svg; do
