@@ -55,6 +55,13 @@ private:
     double station_;
 };
 
+// The station where the chain ends.
+inline double endOf(const RoadSet& road)
+{
+    const RoadEntity& last = *road.GetHorizon(road.NumberOfHorizon() - 1);
+    return last.l1 + last.length;
+}
+
 // Line 1000-1100 north from the origin, then a right arc of radius 100 to
 // 1257.0796.
 inline RoadSet lineThenArc()
