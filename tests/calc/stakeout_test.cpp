@@ -159,6 +159,7 @@ TEST(StakeOutRuns, RunsStopAtEndAndOnBrokenRoadsWithinTheStakeLimit)
     const RoadSet road = curved.line(100).curve(-150, 50, 120, 50).line(100).build();
     const std::tuple<StakeOutRun, double, double> cases[] = {
         {{1000, 1199.9995, 20}, 1000, 1200},
+        {{1000, 1199.998, 20}, 1000, 1180},
         {{1400, 1200.0005, 20}, 1400, 1200},
         {{1030, 1105, 20, false, true}, 1030, 1100},
         {{1105, 1030, 20, true, false}, 1105, 1040}};
