@@ -47,11 +47,7 @@ RoadSet exampleRoad()
 class Files : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
+    void SetUp() override { fs::create_directories(dir_); }
 
     void TearDown() override
     {

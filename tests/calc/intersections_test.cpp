@@ -94,8 +94,7 @@ TEST(FromCross, BuildsTheSameChainEachTimeAndFewPointsGiveLines)
     EXPECT_EQ(road.FromCrossWithAdjust(index), -1);
     EXPECT_EQ(std::make_tuple(index, road.NumberOfHorizon(), road.IsModified()),
               std::make_tuple(42, 2, false));
-    EXPECT_EQ(road.FromCross(), 0);
-    EXPECT_EQ(road.NumberOfHorizon(), 0);
+    EXPECT_TRUE(road.FromCross() == 0 && road.NumberOfHorizon() == 0);
     road.InsertCross(startAt(5, 6, 700));
     EXPECT_TRUE(road.FromCross() == 1 && road.GetHorizon(0)->l1 == 700);
     EXPECT_TRUE(road.FromCrossWithAdjust(index) == 0 && road.NumberOfHorizon() == 1);
@@ -126,9 +125,7 @@ TEST(RoundTrip, ElementsThroughIntersectionPointsReproduceTheChain)
     const RoadSet original = chain.build();
     RoadSet road = original;
     road.SetModified(false);
-    ASSERT_TRUE(road.ToCross_v2());
-    EXPECT_FALSE(road.IsModified());
-    ASSERT_EQ(road.NumberOfCross(), 4);
+    ASSERT_TRUE(road.ToCross_v2() && !road.IsModified() && road.NumberOfCross() == 4);
     for (int i = 0; i < 4; ++i) {
         const CrossEntity& q = *road.GetCross(i);
         CrossEntity c = q;
@@ -143,14 +140,14 @@ TEST(RoundTrip, ElementsThroughIntersectionPointsReproduceTheChain)
 
     road.ClearHorizon();
     int index = 0;
-    ASSERT_EQ(road.FromCrossWithAdjust(index), 0);
-    EXPECT_EQ(index, 2);
-    ASSERT_EQ(road.NumberOfHorizon(), original.NumberOfHorizon());
+    ASSERT_TRUE(road.FromCrossWithAdjust(index) == 0 && index == 2 &&
+                road.NumberOfHorizon() == original.NumberOfHorizon());
     for (int i = 1; i < original.NumberOfHorizon(); ++i) {
         const RoadEntity &want = *original.GetHorizon(i), &got = *road.GetHorizon(i);
         EXPECT_EQ(std::make_pair(got.type, got.pz), std::make_pair(want.type, want.pz)) << i;
-        EXPECT_NEAR(got.l1, want.l1, 1e-6) << i;
-        EXPECT_NEAR(std::hypot(got.x2 - want.x2, got.y2 - want.y2), 0, 1e-6) << i;
+        EXPECT_NEAR(std::hypot(got.l1 - want.l1, std::hypot(got.x2 - want.x2, got.y2 - want.y2)), 0,
+                    1e-6)
+            << i;
     }
     EXPECT_NEAR(endOf(road), 1000 + 200 + 230 + 150 + 175 + 250, 1e-6);
     EXPECT_NEAR(road.GetCross(3)->l, endOf(road), 1e-9);
@@ -282,8 +279,7 @@ TEST(ToCross, ShapesAndTheirIntersectionPoints)
     }
 
     RoadSet road = RoadBuilder(0, 0, 0, 0).line(100).curve(200, 40, 50, 40).line(50).build();
-    ASSERT_TRUE(road.ToCross() && road.CanUseCross());
-    ASSERT_EQ(road.NumberOfCross(), 3);
+    ASSERT_TRUE(road.ToCross() && road.CanUseCross() && road.NumberOfCross() == 3);
     EXPECT_EQ(road.GetCross(1)->radius, 200);
     const RoadBuilder shortLine = RoadBuilder(0, 0, 0, 0).line(10);
     for (RoadSet other :
