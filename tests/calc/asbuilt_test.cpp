@@ -13,8 +13,7 @@ namespace {
 using Format = SurveyFormat;
 constexpr Format kDetect = Format::Detect, kPnezd = Format::PnezdCsv, kCass = Format::CassDat;
 
-// Five numbers fit both formats until a later line tells; a format asked for is taken. Refused
-// files name the line and what is wrong.
+// Five numbers fit both formats until a later line tells; refusals name the line and the fault.
 TEST(SurveyFile, ReadsBothFormatsAndTellsThemApartOrWhatIsWrong)
 {
     const std::tuple<const char*, Format, Format, const char*, double, double, double> read[] = {
@@ -95,8 +94,7 @@ TEST(AsBuiltCheck, FlagsPointsBeyondTheEndsPlacesThoseOutsideACornerAndReportsPr
               "p,50.000,-4.000,12.000,10.500,1.500,cut,\n"
               "q,50.000,0.000,10.500,10.500,0.000,,\n");
 
-    // Progress is reported as it grows; a check asked to stop, or without an alignment, gives
-    // none.
+    // Progress grows; a check asked to stop, or without an alignment, gives none.
     const RoadSet line = lineThenArc();
     survey.assign(50000, {"p", 50, 3, 0});
     std::size_t reported = 0;
