@@ -1,5 +1,4 @@
-// The as-built check: surveyed points read from both field formats, placed beyond the ends and
-// outside a corner, reported. The example road's check runs through vantorel-stakeout.
+// The as-built check (of the example road: through vantorel-stakeout): surveys read, placed.
 #include "asbuilt.h"
 #include "roadbuilder.h"
 
@@ -63,10 +62,9 @@ TEST(AsBuiltCheck, FlagsPointsBeyondTheEndsPlacesThoseOutsideACornerAndReportsPr
     road.AddTemplate({{{3, -0.06}, {10, -0.2}}, "A"});
     road.AddTemplate({{{3, 0.06}, {10, 0.2}}, "B"});
     ASSERT_TRUE(road.AddSection({"A", "A", 55, 60}) && road.AddSection({"B", "B", 60, 300}));
-    const double end = 100 + 100 * std::sqrt(2.0);
     const std::tuple<double, double, PointCheck::Place, double, double> cases[] = {
         {-5, 2, PointCheck::BeforeStart, -5, 2},
-        {200 + 3, 100 + 3, PointCheck::AfterEnd, end + 3 * std::sqrt(2.0), 0},
+        {200 + 3, 100 + 3, PointCheck::AfterEnd, 100 + 103 * std::sqrt(2.0), 0},
         {50, -4, PointCheck::OnRoad, 50, -4},
         {101, -3, PointCheck::OnRoad, 100, -std::sqrt(10.0)},
         {59.9999996, 5, PointCheck::OnRoad, 59.9999996, 5}};
@@ -77,11 +75,9 @@ TEST(AsBuiltCheck, FlagsPointsBeyondTheEndsPlacesThoseOutsideACornerAndReportsPr
     ASSERT_TRUE(checkSurvey(road, survey, checks));
     for (std::size_t i = 0; i < checks.size(); ++i) {
         const auto& [x, y, place, station, offset] = cases[i];
-        EXPECT_TRUE(checks[i].place == place &&
-                    checks[i].hasDesign() == (place == PointCheck::OnRoad))
-            << i;
-        EXPECT_NEAR(std::hypot(checks[i].station - station, checks[i].offset - offset), 0, 1e-9)
-            << i;
+        const PointCheck& c = checks[i];
+        EXPECT_TRUE(c.place == place && c.hasDesign() == (place == PointCheck::OnRoad)) << i;
+        EXPECT_NEAR(std::hypot(c.station - station, c.offset - offset), 0, 1e-9) << i;
     }
     EXPECT_NEAR(checks[2].difference, 12.0 - 10.5, 1e-9);
     EXPECT_NEAR(checks[4].design, 10.6 + 0.1, 1e-9);
