@@ -1,4 +1,3 @@
-// Spiral points against published ones and, for turns far beyond, a numerical integration.
 #include "roadset.h"
 
 #include <gtest/gtest.h>
@@ -87,9 +86,6 @@ TEST(SpiralPoint, AgreesWithReferencesForAnyTurnUpToAFullCircle)
 
     // Case, length, radii at start and end (inf: a straight end), station, x, y, direction
     // (some to six decimals only), in a frame turning left with a positive radius: mirrored.
-    const auto radius = [](const std::string& f) {
-        return f.find("inf") != f.npos ? 0 : std::stod(f);
-    };
     std::ifstream in(VANTOREL_TEST_DATA "/clothoid-points.csv");
     in.ignore(1 << 16, '\n');  // the header
     int points = 0;
@@ -98,11 +94,12 @@ TEST(SpiralPoint, AgreesWithReferencesForAnyTurnUpToAFullCircle)
         std::string f[8];
         for (std::string& field : f)
             std::getline(fields, field, ',');
-        const double station = std::stod(f[4]);
-        const Local q = spiralPoint(-radius(f[2]), -radius(f[3]), 100.0, station);
-        ASSERT_LT(std::hypot(q.u - std::stod(f[5]), q.v + std::stod(f[6])), 1e-10)
-            << f[0] << station;
-        ASSERT_NEAR(q.turn, -std::stod(f[7]), 1e-6) << f[0] << " at " << station;
+        double radii[2] = {-std::stod(f[2]), -std::stod(f[3])};
+        for (double& r : radii)
+            r = std::isinf(r) ? 0 : r;
+        const Local q = spiralPoint(radii[0], radii[1], 100.0, std::stod(f[4]));
+        ASSERT_LT(std::hypot(q.u - std::stod(f[5]), q.v + std::stod(f[6])), 1e-10) << line;
+        ASSERT_NEAR(q.turn, -std::stod(f[7]), 1e-6) << line;
     }
     EXPECT_EQ(points, 808);
 }
