@@ -60,7 +60,7 @@ bool allFinite(const RoadSet& road)
 
 // A right and a left curve, the half turn, parts too short to build, no radius: tangents
 // where the legs intersect, none where they do not (a half circle's end tangent is parallel).
-TEST(CalTangent, TangentsOfArcsAndSpiralsAndCurvesWithoutThem)
+TEST(CalTangent, TangentsOfArcsAndSpiralsAndArcsFittedToTheirLegs)
 {
     const double turn = 200.0 / 300.0, T = 300 * std::tan(turn / 2);
     for (double radius : {300.0, -300.0}) {
@@ -82,11 +82,36 @@ TEST(CalTangent, TangentsOfArcsAndSpiralsAndCurvesWithoutThem)
         EXPECT_TRUE(q.tangentLenIn + q.tangentLenOut == 0 && std::fabs(q.angle - angle) < 1e-9)
             << q.radius << " " << q.arcLen;
     EXPECT_TRUE(allFinite(withPoints({curveAt(0, 0, 50, 0, 2 * kPi * 50, 0)})));  // full turn
+
+    // A curve designed by radius and spirals: the arc follows from the legs, and laid out at a PI
+    // whose legs turn by delta, the curve closes on them. Spirals too long: the longest that fit
+    // keep their ratio, to the mm below.
+    const double delta = 35 * kPi / 180;
+    ArcFit fit = fitArc(400, 60, 60, -delta);
+    ASSERT_TRUE(fit.fits);
+    EXPECT_NEAR(fit.arcLength, 400 * delta - 60, 1e-9);
+    EXPECT_NEAR(curveTurn(-400, 60, fit.arcLength, 60), delta, 1e-12);
+    const CrossEntity b = curveAt(500, 0, 400, 60, fit.arcLength, 60);
+    RoadSet road = withPoints({pointAt(0, 0), b, toward(b, -35, 600)});
+    int index = 0;
+    EXPECT_EQ(road.FromCrossWithAdjust(index), 0);
+    EXPECT_NEAR(legDeflection(*road.GetCross(0), *road.GetCross(1), *road.GetCross(2)), -delta,
+                1e-12);
+
+    fit = fitArc(400, 300, 200, delta);
+    EXPECT_FALSE(fit.fits);
+    const double room = 2 * 400 * delta;  // 488.692... m of spiral
+    EXPECT_NEAR(fit.spiralInLimit, std::floor(room * 3 / 5 * 1000) / 1000, 1e-9);
+    EXPECT_NEAR(fit.spiralOutLimit, std::floor(room * 2 / 5 * 1000) / 1000, 1e-9);
+    EXPECT_TRUE(fitArc(400, fit.spiralInLimit, fit.spiralOutLimit, delta).fits);
+    EXPECT_FALSE(fitArc(0, 60, 60, delta).fits || fitArc(400, 0, 0, 0).fits ||
+                 fitArc(NAN, 0, 0, delta).fits);
+    EXPECT_NEAR(turnBetween(3, -3), 2 * kPi - 6, 1e-12);
 }
 
 // FromCross builds the same chain each time, a start point alone giving one element; with
 // adjustment, no points change nothing, few points or no curves give lines.
-TEST(FromCross, BuildsTheSameChainEachTimeAndFewPointsGiveLines)
+TEST(FromCross, FewPointsGiveLinesAndElementsComeBackThroughTheirPoints)
 {
     RoadSet road = RoadBuilder(0, 0, 0, 0).line(10).build();
     road.SetModified(false);
@@ -114,44 +139,41 @@ TEST(FromCross, BuildsTheSameChainEachTimeAndFewPointsGiveLines)
                   std::make_tuple(2, 0, 150.0, 150.0));
         EXPECT_NEAR(road.GetHorizon(1)->length, 100 - p1.tangentLenIn, 1e-12);
     }
-}
 
-// Elements -> PIs -> tangents -> elements gives back the chain, for a right and a left curve
-// with unequal spirals; the PIs alone leave the road unmodified.
-TEST(RoundTrip, ElementsThroughIntersectionPointsReproduceTheChain)
-{
+    // Elements -> PIs -> tangents -> elements gives back the chain, for a right and a left curve
+    // with unequal spirals; the PIs alone leave the road unmodified.
     RoadBuilder chain(3000, 5000, 0.4, 1000);
     chain.line(200).curve(250, 70, 120, 40).line(150).curve(-180, 30, 90, 55).line(250);
     const RoadSet original = chain.build();
-    RoadSet road = original;
-    road.SetModified(false);
-    ASSERT_TRUE(road.ToCross_v2() && !road.IsModified() && road.NumberOfCross() == 4);
+    RoadSet trip = original;
+    trip.SetModified(false);
+    ASSERT_TRUE(trip.ToCross_v2() && !trip.IsModified() && trip.NumberOfCross() == 4);
     for (int i = 0; i < 4; ++i) {
-        const CrossEntity& q = *road.GetCross(i);
+        const CrossEntity& q = *trip.GetCross(i);
         CrossEntity c = q;
         RoadSet::CalTangent(&c);
         EXPECT_LT(std::hypot(c.tangentLenIn - q.tangentLenIn, c.tangentLenOut - q.tangentLenOut),
                   1e-6)
             << i;
     }
-    const CrossEntity right = *road.GetCross(1);
+    const CrossEntity right = *trip.GetCross(1);
     EXPECT_EQ(std::make_pair(right.spiralLenIn, right.spiralLenOut), std::make_pair(70.0, 40.0));
     EXPECT_NEAR(right.l, original.GetHorizon(2)->l1 + right.tangentLenIn, 1e-6);
 
-    road.ClearHorizon();
-    int index = 0;
-    ASSERT_TRUE(road.FromCrossWithAdjust(index) == 0 && index == 2 &&
-                road.NumberOfHorizon() == original.NumberOfHorizon());
+    trip.ClearHorizon();
+    int at = 0;
+    ASSERT_TRUE(trip.FromCrossWithAdjust(at) == 0 && at == 2 &&
+                trip.NumberOfHorizon() == original.NumberOfHorizon());
     for (int i = 1; i < original.NumberOfHorizon(); ++i) {
-        const RoadEntity &want = *original.GetHorizon(i), &got = *road.GetHorizon(i);
+        const RoadEntity &want = *original.GetHorizon(i), &got = *trip.GetHorizon(i);
         EXPECT_EQ(std::make_pair(got.type, got.pz), std::make_pair(want.type, want.pz)) << i;
         EXPECT_NEAR(got.l1, want.l1, 1e-6) << i;
         EXPECT_NEAR(std::hypot(got.x2 - want.x2, got.y2 - want.y2), 0, 1e-6) << i;
     }
-    EXPECT_NEAR(endOf(road), 1000 + 200 + 230 + 150 + 175 + 250, 1e-6);
-    EXPECT_NEAR(road.GetCross(3)->l, endOf(road), 1e-9);
-    EXPECT_NEAR(road.GetCross(1)->l, original.GetHorizon(2)->l1 + right.tangentLenIn, 1e-6);
-    EXPECT_EQ(road.GetCross(2)->radius, 180);  // left turn, radius stays unsigned
+    EXPECT_NEAR(endOf(trip), 1000 + 200 + 230 + 150 + 175 + 250, 1e-6);
+    EXPECT_NEAR(trip.GetCross(3)->l, endOf(trip), 1e-9);
+    EXPECT_NEAR(trip.GetCross(1)->l, original.GetHorizon(2)->l1 + right.tangentLenIn, 1e-6);
+    EXPECT_EQ(trip.GetCross(2)->radius, 180);  // left turn, radius stays unsigned
 }
 
 // Codes, the point at fault and a reason, and never a NaN. Tangents may overlap, and a curve
@@ -213,34 +235,6 @@ TEST(FromCrossWithAdjust, RefusedAndDegenerateLayoutsGiveACodeAReasonAndNoNaN)
             EXPECT_GT(why.misclosure, 5);
         }
     }
-}
-
-// A curve designed by radius and spirals: the arc follows from the legs, and laid out at a PI
-// whose legs turn by delta, the curve closes on them. Spirals too long: the longest that fit
-// keep their ratio, to the mm below.
-TEST(FitArc, ArcTakesWhatTheSpiralsLeaveOfTheDeflection)
-{
-    const double delta = 35 * kPi / 180;
-    ArcFit fit = fitArc(400, 60, 60, -delta);
-    ASSERT_TRUE(fit.fits);
-    EXPECT_NEAR(fit.arcLength, 400 * delta - 60, 1e-9);
-    EXPECT_NEAR(curveTurn(-400, 60, fit.arcLength, 60), delta, 1e-12);
-    const CrossEntity b = curveAt(500, 0, 400, 60, fit.arcLength, 60);
-    RoadSet road = withPoints({pointAt(0, 0), b, toward(b, -35, 600)});
-    int index = 0;
-    EXPECT_EQ(road.FromCrossWithAdjust(index), 0);
-    EXPECT_NEAR(legDeflection(*road.GetCross(0), *road.GetCross(1), *road.GetCross(2)), -delta,
-                1e-12);
-
-    fit = fitArc(400, 300, 200, delta);
-    EXPECT_FALSE(fit.fits);
-    const double room = 2 * 400 * delta;  // 488.692... m of spiral
-    EXPECT_NEAR(fit.spiralInLimit, std::floor(room * 3 / 5 * 1000) / 1000, 1e-9);
-    EXPECT_NEAR(fit.spiralOutLimit, std::floor(room * 2 / 5 * 1000) / 1000, 1e-9);
-    EXPECT_TRUE(fitArc(400, fit.spiralInLimit, fit.spiralOutLimit, delta).fits);
-    EXPECT_FALSE(fitArc(0, 60, 60, delta).fits || fitArc(400, 0, 0, 0).fits ||
-                 fitArc(NAN, 0, 0, delta).fits);
-    EXPECT_NEAR(turnBetween(3, -3), 2 * kPi - 6, 1e-12);
 }
 
 // Shapes that make intersection points, with the number of points and the radius of the first
