@@ -71,35 +71,32 @@ protected:
                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
-// Distinct values catch swapped tags; the reader drops blanks and slashes from names.
-TEST_F(Files, SavedRoadFollowsTheLineTemplatesAndReadsBackWithoutBlanksOrSlashes)
-{
-    RoadSet road;
-    road.InsertHorizonPoint(3380000.5, 500000.25, 100);
-    RoadEntity& start = *road.GetHorizon(0);
-    start.y2 = 500100.25;
-    start.angle1 = 1.5707963267948966;
-    start.length = 100;
-    start.mode = 3;
-    insertGrades(road, {{100, 12.5, 0}});
-    road.GetVertical(0)->slope = -0.015625;
-    road.AddSection({"Left Side", "a/b", 100, 200});
-    road.AddTemplate({{{3.75, -0.075}}, "Left Side"});
-    road.AddTemplate({{}, "a/b"});
-    ASSERT_TRUE(road.Save(path("small.rod")));
-    EXPECT_EQ(read("small.rod"), readFile(VANTOREL_TEST_DATA "/small-road.rod"));
-    ASSERT_TRUE(road.Load(path("small.rod")));
-    EXPECT_EQ(road.GetTemplate(0)->name + road.GetTemplate(1)->name + road.GetSection(0)->left +
-                  road.GetSection(0)->right,
-              "LeftSideabLeftSideab");
-}
-
 // The shipped example loads as version 2, saves back byte for byte (every tag in its place)
 // and holds what the library computes from its design values (to 1e-7: the file holds them to 12
 // decimals); its point file holds the intersection points of its chain. Load, Save and the point
 // file read and write C numbers whatever the locale.
-TEST_F(Files, ShippedExampleIsWhatTheLibraryComputesWhateverTheLocale)
+TEST_F(Files, SavedRoadsAreWrittenByteForByteAndTheExampleIsWhatTheLibraryComputes)
 {
+    // Distinct values catch swapped tags; the reader drops blanks and slashes from names.
+    RoadSet small;
+    small.InsertHorizonPoint(3380000.5, 500000.25, 100);
+    RoadEntity& first = *small.GetHorizon(0);
+    first.y2 = 500100.25;
+    first.angle1 = 1.5707963267948966;
+    first.length = 100;
+    first.mode = 3;
+    insertGrades(small, {{100, 12.5, 0}});
+    small.GetVertical(0)->slope = -0.015625;
+    small.AddSection({"Left Side", "a/b", 100, 200});
+    small.AddTemplate({{{3.75, -0.075}}, "Left Side"});
+    small.AddTemplate({{}, "a/b"});
+    ASSERT_TRUE(small.Save(path("small.rod")));
+    EXPECT_EQ(read("small.rod"), readFile(VANTOREL_TEST_DATA "/small-road.rod"));
+    ASSERT_TRUE(small.Load(path("small.rod")));
+    EXPECT_EQ(small.GetTemplate(0)->name + small.GetTemplate(1)->name + small.GetSection(0)->left +
+                  small.GetSection(0)->right,
+              "LeftSideabLeftSideab");
+
     RoadSet road;
     RoadSet::Ver = RoadSet::VerNewer;
     road.SetModified(true);
@@ -147,35 +144,11 @@ TEST_F(Files, ShippedExampleIsWhatTheLibraryComputesWhateverTheLocale)
     EXPECT_EQ(points.GetCross(0)->arcLen, 120.125);
 }
 
-// Blanks inside tags and values are dropped, unknown tags skipped. A missing or unreadable
-// value keeps that of the record before; a template keeps its name only.
-TEST_F(Files, ReaderSkipsBlanksAndUnknownTagsAndCarriesMissingValuesOver)
-{
-    RoadSet road;
-    ASSERT_TRUE(load(road,
-                     "< Road >< Version > 2 </Version><Comment><element><x1>7</x1></element>"
-                     "</Comment><Horizontal Alignment><element><type>1</type><x1>\t1 2.5\n"
-                     "</ x1 ><mode>3</mode><colour>red</colour><deeper><x1>2</x1></deeper>"
-                     "</element><element><type>2</type><x1>abc</x1></element>"
-                     "</HorizontalAlignment><Template><element><name>T</name><item><dist>1</dist>"
-                     "<dh>2</dh></item><item><dh>3</dh></item></element><element><item>"
-                     "<dist>4</dist></item></element></Template></Road> > </g>"));
-    ASSERT_EQ(std::make_pair(road.NumberOfHorizon(), road.NumberOfTemplates()),
-              std::make_pair(2, 2));
-    const RoadEntity& e = *road.GetHorizon(1);
-    EXPECT_EQ(std::make_tuple(RoadSet::fileVer, road.GetHorizon(0)->x1, e.type, e.x1, e.mode),
-              std::make_tuple(2, 12.5, 2, 12.5, 3));
-    const RoadTemplate &t = *road.GetTemplate(0), &u = *road.GetTemplate(1);
-    ASSERT_EQ(std::make_pair(t.items.size(), u.items.size()), std::make_pair(2ul, 1ul));
-    EXPECT_EQ(std::make_tuple(t.items[1].dist, t.items[1].dh, u.name, u.items[0].dh),
-              std::make_tuple(1.0, 3.0, std::string("T"), 3.0));
-}
-
 // A file without a whole road, or with a number no road holds, is refused before the road is
 // touched. Texts over 255 characters (blanks not counted), tags nested far deeper than five
 // levels, a stray '>' and a tag closed never opened make a file malformed: the templates read
 // before the error are kept. The reader's memory stays in proportion to the file.
-TEST_F(Files, FilesWithoutACompleteRoadAreRefused)
+TEST_F(Files, ReaderSkipsWhatItDoesNotKnowAndRefusesFilesWithoutACompleteRoad)
 {
     RoadSet road = exampleRoad();
     ASSERT_TRUE(road.Save(path("road.rod")));
@@ -251,6 +224,27 @@ TEST_F(Files, FilesWithoutACompleteRoadAreRefused)
         text += "<element></element>";
     EXPECT_FALSE(load(road, text + "</Section></Road>"));
     EXPECT_EQ(road.NumberOfSections(), 2006);
+
+    // Blanks inside tags and values are dropped, unknown tags skipped. A missing or unreadable
+    // value keeps that of the record before; a template keeps its name only.
+    RoadSet read;
+    ASSERT_TRUE(load(read,
+                     "< Road >< Version > 2 </Version><Comment><element><x1>7</x1></element>"
+                     "</Comment><Horizontal Alignment><element><type>1</type><x1>\t1 2.5\n"
+                     "</ x1 ><mode>3</mode><colour>red</colour><deeper><x1>2</x1></deeper>"
+                     "</element><element><type>2</type><x1>abc</x1></element>"
+                     "</HorizontalAlignment><Template><element><name>T</name><item><dist>1</dist>"
+                     "<dh>2</dh></item><item><dh>3</dh></item></element><element><item>"
+                     "<dist>4</dist></item></element></Template></Road> > </g>"));
+    ASSERT_EQ(std::make_pair(read.NumberOfHorizon(), read.NumberOfTemplates()),
+              std::make_pair(2, 2));
+    const RoadEntity& e = *read.GetHorizon(1);
+    EXPECT_EQ(std::make_tuple(RoadSet::fileVer, read.GetHorizon(0)->x1, e.type, e.x1, e.mode),
+              std::make_tuple(2, 12.5, 2, 12.5, 3));
+    const RoadTemplate &t = *read.GetTemplate(0), &u = *read.GetTemplate(1);
+    ASSERT_EQ(std::make_pair(t.items.size(), u.items.size()), std::make_pair(2ul, 1ul));
+    EXPECT_EQ(std::make_tuple(t.items[1].dist, t.items[1].dh, u.name, u.items[0].dh),
+              std::make_tuple(1.0, 3.0, std::string("T"), 3.0));
 }
 
 // The road stays as it was when a save or a load fails, and no road is written that would not
