@@ -9,57 +9,38 @@ namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
 
-double dmsAngle(double degrees, double minutes, double seconds)
+// 359.99999999° goes through every carry; angles wrap into one turn. No 60' or 60" shown, even
+// on whole seconds (where binary fractions fall just short of a digit), and all read back.
+TEST(AngleUnits, PackedDegreesBothWaysWithinOneTurn)
 {
-    return deg2rad(degrees + minutes / 60.0 + seconds / 3600.0);
-}
-
-TEST(Rad2Dms, PacksDegreesMinutesAndSecondsWithinOneTurn)
-{
-    // 359.99999999° goes through every carry; angles wrap into one turn.
-    const std::pair<double, double> cases[] = {{deg2rad(30.5), 30.3},
-                                               {deg2rad(12.3456789), 12.2044444},
-                                               {deg2rad(359.99999999), 360.0},
+    const std::pair<double, double> cases[] = {// radians, packed
                                                {kTwoPi, 360.0},
                                                {-0.1, 354.1613519},
-                                               {kTwoPi + deg2rad(30.5), 30.3}};
+                                               {deg2rad(30.5), 30.3},
+                                               {kTwoPi + deg2rad(30.5), 30.3},
+                                               {deg2rad(12.3456789), 12.2044444},
+                                               {deg2rad(359.99999999), 360.0}};
     for (const auto& [radians, packed] : cases)
         EXPECT_DOUBLE_EQ(rad2dms(radians), packed) << radians;
     EXPECT_TRUE(std::isnan(rad2dms(std::nan(""))));  // non-finite input comes back, no hang
-}
-
-TEST(Rad2Dms, NeverShowsSixtyMinutesOrSecondsAndRoundTrips)
-{
     std::mt19937_64 random(7);
     std::uniform_real_distribution<double> turn(0.0, kTwoPi);
     for (int i = 0; i < 20000; ++i) {
-        // Half of the angles sit exactly on whole seconds, where binary
-        // fractions are most likely to fall just short of a digit.
-        const double a = i % 2 ? turn(random) : dmsAngle(i % 360, (i / 7) % 60, (i / 3) % 60);
-        const double packed = rad2dms(a);
-        const long long digits = std::llround(packed * 1e7);  // dddmmss.sss as printed
-        ASSERT_LT(digits / 100000 % 100, 60) << packed;
-        ASSERT_LT(digits % 100000, 60000) << packed;
-        ASSERT_NEAR(dms2rad(packed), a, deg2rad(0.0011 / 3600.0)) << packed;
+        const double a =
+            i % 2 ? turn(random) : deg2rad(i % 360 + (i / 7) % 60 / 60.0 + (i / 3) % 60 / 3600.0);
+        const long long digits = std::llround(rad2dms(a) * 1e7);  // dddmmss.sss as printed
+        ASSERT_TRUE(digits / 100000 % 100 < 60 && digits % 100000 < 60000) << digits;
+        ASSERT_NEAR(dms2rad(rad2dms(a)), a, deg2rad(0.0011 / 3600.0)) << digits;
     }
-}
-
-// 45.3 is 45.29999999999999716 in binary: plain truncation reads 29'99.99".
-// Values out of range wrap without negating; 70' carry as typed.
-TEST(Dms2Rad, DigitsAreReadAsTypedAndOutOfRangeValuesWrap)
-{
-    const std::pair<double, double> cases[] = {
-        {45.3, deg2rad(45.5)},       {12.2044444, dmsAngle(12, 20, 44.444)},
-        {0.0001, dmsAngle(0, 0, 1)}, {359.5959999, dmsAngle(359, 59, 59.999)},
-        {361.0, deg2rad(1.0)},       {-30.3, deg2rad(329.0 + 70.0 / 60.0)}};
-    for (const auto& [packed, radians] : cases)
+    // 45.3 is 45.2999... in binary (truncated: 29'99.99"); wrapped, not negated; 70' as typed.
+    const std::pair<double, double> typed[] = {
+        {45.3, deg2rad(45.5)},         {12.2044444, deg2rad(12 + 20 / 60.0 + 44.444 / 3600)},
+        {0.0001, deg2rad(1 / 3600.0)}, {359.5959999, deg2rad(360 - 0.001 / 3600)},
+        {361.0, deg2rad(1.0)},         {-30.3, deg2rad(329.0 + 70.0 / 60.0)}};
+    for (const auto& [packed, radians] : typed)
         EXPECT_NEAR(dms2rad(packed), radians, 1e-12) << packed;
-    EXPECT_TRUE(std::isinf(dms2rad(HUGE_VAL)));
-    EXPECT_TRUE(std::isfinite(dms2rad(1e300)));
-}
-
-TEST(NormalizeRad, StepsOnceAndSnapsTinyValues)
-{
+    EXPECT_TRUE(std::isinf(dms2rad(HUGE_VAL)) && std::isfinite(dms2rad(1e300)));
+    // NormalizeRad takes off one turn at most and snaps tiny values to 0.
     for (auto [in, out] :
          {std::pair{2 * kTwoPi + 0.5, kTwoPi + 0.5}, {-0.5, kTwoPi - 0.5}, {5e-13, 0.0}}) {
         NormalizeRad(in);

@@ -1,6 +1,3 @@
-// Spiral points against published reference points and against a
-// high-precision numerical integration of the clothoid's defining integrals
-// done here, for turns far beyond the published ones.
 #include "roadset.h"
 
 #include <gtest/gtest.h>
@@ -17,13 +14,10 @@ constexpr double kX = 1000, kY = 2000, kAzimuth = 0.5;  // where the test spiral
 
 struct Local
 {
-    double u;  // along the start tangent
-    double v;  // to its right
-    double turn;
+    double u, v, turn;  // along the start tangent, to its right, the direction turned
 };
 
-// The point s metres along a spiral placed at (kX, kY) heading kAzimuth,
-// in the frame of its start point and tangent.
+// The point s metres along a spiral from (kX, kY) heading kAzimuth, in its start frame.
 Local spiralPoint(double startRadius, double endRadius, double length, double s)
 {
     RoadEntity e;
@@ -36,14 +30,11 @@ Local spiralPoint(double startRadius, double endRadius, double length, double s)
             std::remainder(a - kAzimuth, 2 * kPi)};
 }
 
-// The clothoid's integrals u = ∫cos θ, v = ∫sin θ with θ = c1·t + (c2 − c1)·t² / (2·length),
-// by composite Simpson in long double over steps of about a milliradian of
-// phase: a method and a precision of its own, independent of the library's.
+// u = ∫cos θ, v = ∫sin θ, θ = c1·t + (c2 − c1)·t² / (2·length), by Simpson in long double.
 Local referencePoint(double c1, double c2, double length, double s)
 {
     using Real = long double;
     const Real K = (Real(c2) - c1) / (2 * length);
-    // Steps short against both the curvature and the rate it changes at.
     const Real scale =
         std::max(std::fabs(Real(c1)), std::fabs(c1 + 2 * K * s)) + std::sqrt(std::fabs(K));
     const int steps = 2 * (1 + static_cast<int>(scale * std::fabs(s) / 2e-3L));  // even
@@ -64,74 +55,51 @@ void expectWithinATenthOfANanometre(double R1, double R2, double length, double 
         const double s = upTo * k / 10 - 0.37;  // not only round stations
         const Local p = spiralPoint(R1, R2, length, s);
         const Local q = referencePoint(R1 != 0 ? 1 / R1 : 0, R2 != 0 ? 1 / R2 : 0, length, s);
-        EXPECT_LT(std::hypot(p.u - q.u, p.v - q.v), 1e-10)
-            << "R1 " << R1 << " R2 " << R2 << " length " << length << " s " << s;
-        EXPECT_NEAR(p.turn, std::remainder(q.turn, 2 * kPi), 1e-12) << R1 << " " << R2;
+        EXPECT_LT(std::hypot(p.u - q.u, p.v - q.v), 1e-10) << R1 << " " << R2 << " " << length;
+        EXPECT_NEAR(p.turn, std::remainder(q.turn, 2 * kPi), 1e-12) << R1 << " " << R2 << " " << s;
     }
 }
 
-TEST(SpiralPoint, WithinATenthOfANanometreForAnyTurnUpToAFullCircle)
+// From and to a straight and between arcs, both ways round, turning up to 2π; on past the end,
+// and behind the start, where it bends the other way. Constant curvature 0 makes a straight.
+TEST(SpiralPoint, AgreesWithReferencesForAnyTurnUpToAFullCircle)
 {
-    // From and to a straight, and between arcs (the smaller curvature a
-    // fraction of the larger), both ways round, turning up to 2π in all.
-    for (const double turn : {0.05, 0.3, 1.0, 2.5, 4.0, 2 * kPi}) {
-        for (const double length : {30.0, 300.0}) {
-            for (const double fraction : {0.0, 0.2, 0.9, 0.999}) {
-                const double larger = 2 * turn / (length * (1 + fraction));
-                const double R = 1 / larger, r = fraction > 0 ? R / fraction : 0;
+    for (const double turn : {0.05, 0.3, 1.0, 2.5, 4.0, 2 * kPi})
+        for (const double length : {30.0, 300.0})
+            for (const double fraction : {0.0, 0.2, 0.9, 0.999})
                 for (const double side : {1.0, -1.0}) {
+                    const double R = length * (1 + fraction) / (2 * turn);
+                    const double r = fraction > 0 ? R / fraction : 0;
                     expectWithinATenthOfANanometre(side * r, side * R, length, length);
                     expectWithinATenthOfANanometre(side * R, side * r, length, length);
                 }
-            }
-        }
-    }
-    // Far from the inflection point: nearly a circle, turning 0.1 rad.
-    expectWithinATenthOfANanometre(1000, 990, 100, 100);
-    expectWithinATenthOfANanometre(0, 200, 100, 130);  // the geometry goes on past the end
-
-    // A spiral from a straight is odd in s: behind its start it bends the other way.
+    expectWithinATenthOfANanometre(0, 200, 100, 130);
     const Local before = spiralPoint(0, 200, 100, -10);
-    EXPECT_NEAR(before.u, -10, 1e-4);
-    EXPECT_NEAR(before.v, -std::pow(10.0, 3) / (6 * 200 * 100), 1e-6);
-}
+    EXPECT_NEAR(std::hypot(before.u + 10, (before.v + 1000.0 / (6 * 200 * 100)) * 100), 0, 1e-4);
 
-TEST(SpiralPoint, ConstantCurvatureSpiralFromTheBuildersIsFinite)
-{
     RoadSet road;
     road.InsertHorizonPoint(0, 0, 0);
     road.InsertHorizonLine(0.0, 10);
     road.InsertHorizonSpiral(20);  // both curvatures still 0
     ASSERT_EQ(road.ApplyHorizon(), 0);
-    EXPECT_NEAR(road.GetHorizon(2)->x2, 30, 1e-9);
-    EXPECT_NEAR(road.GetHorizon(2)->y2, 0, 1e-9);
-}
+    EXPECT_NEAR(std::hypot(road.GetHorizon(2)->x2 - 30, road.GetHorizon(2)->y2), 0, 1e-9);
 
-double readRadius(const std::string& field)
-{
-    return field == "inf" || field == "-inf" ? 0.0 : std::stod(field);  // inf: a straight end
-}
-
-TEST(SpiralPoint, AgreesWithPublishedReferencePoints)
-{
+    // Case, length, radii at start and end (inf: a straight end), station, x, y, direction
+    // (some to six decimals only), in a frame turning left with a positive radius: mirrored.
     std::ifstream in(VANTOREL_TEST_DATA "/clothoid-points.csv");
-    std::string line;
-    std::getline(in, line);  // header
+    in.ignore(1 << 16, '\n');  // the header
     int points = 0;
-    for (; std::getline(in, line); ++points) {
-        // case, length, radius at start and end, station, x, y, direction
+    for (std::string line; std::getline(in, line); ++points) {
         std::stringstream fields(line);
         std::string f[8];
         for (std::string& field : f)
             std::getline(fields, field, ',');
-        const double station = std::stod(f[4]);
-        // Their frame turns counter-clockwise with a positive radius turning
-        // left: mirror it into ours.
-        const Local q = spiralPoint(-readRadius(f[2]), -readRadius(f[3]), 100.0, station);
-        ASSERT_NEAR(q.u, std::stod(f[5]), 1e-10) << f[0] << " at " << station;
-        ASSERT_NEAR(q.v, -std::stod(f[6]), 1e-10) << f[0] << " at " << station;
-        // Some published directions carry only six decimals.
-        ASSERT_NEAR(q.turn, -std::stod(f[7]), 1e-6) << f[0] << " at " << station;
+        double radii[2] = {-std::stod(f[2]), -std::stod(f[3])};
+        for (double& r : radii)
+            r = std::isinf(r) ? 0 : r;
+        const Local q = spiralPoint(radii[0], radii[1], 100.0, std::stod(f[4]));
+        ASSERT_LT(std::hypot(q.u - std::stod(f[5]), q.v + std::stod(f[6])), 1e-10) << line;
+        ASSERT_NEAR(q.turn, -std::stod(f[7]), 1e-6) << line;
     }
     EXPECT_EQ(points, 808);
 }

@@ -1,5 +1,4 @@
-// Builds test roads the way the editors do: every element through
-// RoadEntity::set, then the chain; grade points and intersection points as typed.
+// Test roads built as the editors do (RoadEntity::set, then the chain); radii turn right if > 0.
 #ifndef VANTOREL_TESTS_ROADBUILDER_H
 #define VANTOREL_TESTS_ROADBUILDER_H
 
@@ -7,13 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <initializer_list>
 #include <random>
 
-class RoadBuilder
+struct RoadBuilder
 {
-public:
     RoadBuilder(double x, double y, double azimuth, double station)
         : x_(x), y_(y), azimuth_(azimuth), station_(station)
     {
@@ -21,12 +20,8 @@ public:
     }
 
     RoadBuilder& line(double length) { return add(1, 0.0, 0.0, length); }
-    // Signed radii: positive turns right, 0 is a straight end.
     RoadBuilder& arc(double radius, double length) { return add(2, radius, radius, length); }
-    RoadBuilder& spiral(double startRadius, double endRadius, double length)
-    {
-        return add(3, startRadius, endRadius, length);
-    }
+    RoadBuilder& spiral(double r1, double r2, double length) { return add(3, r1, r2, length); }
     RoadBuilder& curve(double radius, double spiralIn, double arcLength, double spiralOut)
     {
         return spiral(0, radius, spiralIn).arc(radius, arcLength).spiral(radius, 0, spiralOut);
@@ -38,7 +33,6 @@ public:
         return road_;
     }
 
-private:
     RoadBuilder& add(int type, double r1, double r2, double length)
     {
         RoadEntity e;
@@ -49,74 +43,57 @@ private:
     }
 
     RoadSet road_;
-    double x_;
-    double y_;
-    double azimuth_;
-    double station_;
+    double x_, y_, azimuth_, station_;
 };
 
-// Line 1000-1100 north from the origin, then a right arc of radius 100 to
-// 1257.0796.
+inline double endOf(const RoadSet& road)
+{
+    const RoadEntity& last = *road.GetHorizon(road.NumberOfHorizon() - 1);
+    return last.l1 + last.length;
+}
+
+// Line 1000-1100 north from the origin, then a right arc of radius 100 to 1257.0796.
 inline RoadSet lineThenArc()
 {
     return RoadBuilder(0, 0, 0, 1000).line(100).arc(100, 157.0796).build();
 }
 
-// A road start 1000, line 100, then `middle` (a zero-length line, one that
-// runs back, or one that is no number) and line 100, as road files or older
-// conversions made them: chained without RoadEntity::set's checks.
+// Lines of 100 and `middle` (0, negative or NaN, as files may hold) and 100 from station 1000.
 inline RoadSet roadWithMiddleLine(double middle)
 {
-    RoadSet road;
-    road.InsertHorizonPoint(0, 0, 1000);
-    for (const double length : {100.0, middle, 100.0}) {
-        RoadEntity line;
-        line.type = 1;
-        line.length = length;
-        line.l1 = 1000;  // the chain takes the first element's station
-        road.InsertHorizon(line);
-    }
+    RoadSet road = RoadBuilder(0, 0, 0, 1000).line(100).line(100).line(100).build();
+    road.GetHorizon(2)->length = middle;
     road.ApplyHorizon();
     return road;
 }
 
-// A mountain road of `groups` straights each followed by a tight curve,
-// radius 25-120 m either way: a plain arc turning up to 1.3π (hairpins and
-// loops), a spiral-arc-spiral curve, or two arcs joined by a spiral.
+// `groups` straights, each with an arc, spiral-arc-spiral or arc-spiral-arc curve of 25-120 m.
 inline RoadSet windingRoad(unsigned seed, int groups)
 {
     std::mt19937 random(seed);
     std::uniform_real_distribution<double> unit(0, 1);
-    RoadBuilder builder(3000 + 1000 * unit(random), 5000, 6 * unit(random), 1000);
+    const auto from = [&](double low, double span) { return low + span * unit(random); };
+    RoadBuilder builder(from(3000, 1000), 5000, from(0, 6), 1000);
     for (int g = 0; g < groups; ++g) {
-        builder.line(20 + 130 * unit(random));
-        const double R = (25 + 95 * unit(random)) * (unit(random) < 0.5 ? -1 : 1);
-        const double kind = unit(random);
+        builder.line(from(20, 130));
+        const double R = from(25, 95) * (unit(random) < 0.5 ? -1 : 1), kind = unit(random);
         if (kind < 0.4)
             builder.arc(R, std::fabs(R) * 1.3 * std::acos(-1) * unit(random) + 5);
         else if (kind < 0.7)
-            builder.curve(R, 20 + 40 * unit(random), 10 + 60 * unit(random),
-                          20 + 40 * unit(random));
+            builder.curve(R, from(20, 40), from(10, 60), from(20, 40));
         else
-            builder.arc(R, 30).spiral(R, 1.6 * R, 25 + 30 * unit(random)).arc(1.6 * R, 40);
+            builder.arc(R, 30).spiral(R, 1.6 * R, from(25, 30)).arc(1.6 * R, 40);
     }
     return builder.build();
 }
 
-struct GradePoint
+inline void insertGrades(RoadSet& road, std::initializer_list<std::array<double, 3>> points)
 {
-    double mile;
-    double height;
-    double radius;
-};
-
-inline void insertGrades(RoadSet& road, std::initializer_list<GradePoint> points)
-{
-    for (const GradePoint& p : points) {
+    for (const auto& [mile, height, radius] : points) {
         VerticalEntity v;
-        v.mile = p.mile;
-        v.height = p.height;
-        v.radius = p.radius;
+        v.mile = mile;
+        v.height = height;
+        v.radius = radius;
         road.InsertVertical(v);
     }
 }
