@@ -16,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <vector>
 
 namespace {
 
@@ -34,22 +33,6 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-TEST(ImporterLoading, CassImporterLoadsAsTheVersionedInterface)
-{
-    QPluginLoader loader(obrinexPath());
-    EXPECT_EQ(loader.metaData().value(QStringLiteral("IID")).toString(),
-              QStringLiteral(IDataImporter_iid));
-    QObject* instance = loader.instance();
-    ASSERT_NE(instance, nullptr) << loader.errorString().toStdString();
-    const auto* importer = qobject_cast<IDataImporter*>(instance);
-    ASSERT_NE(importer, nullptr);
-    // A host built for another version of the interface must not get it.
-    EXPECT_EQ(instance->qt_metacast("org.vantorel.Plugin.IDataImporter/1.0"), nullptr);
-    EXPECT_EQ(importer->type(), 0);  // intersection points
-    // The program appends ";;All Files( *.* )" and hands the text to the file dialog.
-    EXPECT_EQ(importer->fileFilters(), QStringLiteral("CASS Data Format( *.dat )"));
 }
 
 class CassImport : public ::testing::Test
@@ -95,6 +78,18 @@ protected:
     RoadSet road;
 };
 
+TEST_F(CassImport, LoadsAsTheVersionedInterfaceForIntersectionPoints)
+{
+    QPluginLoader loader(obrinexPath());
+    EXPECT_EQ(loader.metaData().value(QStringLiteral("IID")).toString(),
+              QStringLiteral(IDataImporter_iid));
+    // A host built for another version of the interface must not get it.
+    EXPECT_EQ(loader.instance()->qt_metacast("org.vantorel.Plugin.IDataImporter/1.0"), nullptr);
+    EXPECT_EQ(importer->type(), 0);
+    // The program appends ";;All Files( *.* )" and hands the text to the file dialog.
+    EXPECT_EQ(importer->fileFilters(), QStringLiteral("CASS Data Format( *.dat )"));
+}
+
 // Numbers in C notation whatever the locale; blanks around fields and lines
 // and names in any 8-bit encoding are accepted.
 TEST_F(CassImport, ThirdFieldIsYAndFourthIsX)
@@ -117,7 +112,8 @@ TEST_F(CassImport, ThirdFieldIsYAndFourthIsX)
 }
 
 // One line per leg, whatever the number of points; a line break after the
-// last line changes nothing. Only the horizontal alignment is replaced.
+// last line, CRLF line ends change nothing. Only the horizontal alignment is
+// replaced.
 TEST_F(CassImport, PointsGiveAStartPointAndOneLinePerLeg)
 {
     road.InsertVertical(VerticalEntity());
@@ -128,47 +124,32 @@ TEST_F(CassImport, PointsGiveAStartPointAndOneLinePerLeg)
         ASSERT_TRUE(importText(text)) << text.constData();
         expectPolylineThroughPoints();
     }
+    // The examples, then 200 points with CRLF line ends, one after the last line too.
+    const QDir examples(QStringLiteral(VANTOREL_EXAMPLES));
+    QStringList files;
+    for (const QString& file : examples.entryList({QStringLiteral("*.dat")}, QDir::Files))
+        files << examples.absoluteFilePath(file);
+    for (const QString& file : files << QStringLiteral(VANTOREL_CASS_DATA "/traverse-200.dat")) {
+        ASSERT_TRUE(importFile(file)) << file.toStdString();
+        expectPolylineThroughPoints();
+    }
+    EXPECT_EQ(road.NumberOfCross(), 200);
     EXPECT_EQ(road.NumberOfVertical() + road.NumberOfTemplates() + road.NumberOfSections(), 3);
 }
 
-TEST_F(CassImport, RealisticAndExampleTraversesImportCleanly)
+// A stake file in the CASS format imports back as its points, in the order
+// written, to the millimetre it is written to.
+TEST_F(CassImport, StakeFileImportsBackAsItsPoints)
 {
-    // 200 points with CRLF line ends, one after the last line too.
-    ASSERT_TRUE(importFile(QStringLiteral(VANTOREL_CASS_DATA "/traverse-200.dat")));
-    ASSERT_EQ(road.NumberOfCross(), 200);
-    expectPolylineThroughPoints();
-
-    const QDir examples(QStringLiteral(VANTOREL_EXAMPLES));
-    const QStringList files = examples.entryList({QStringLiteral("*.dat")}, QDir::Files);
-    ASSERT_FALSE(files.isEmpty());
-    for (const QString& file : files) {
-        EXPECT_TRUE(importFile(examples.absoluteFilePath(file))) << file.toStdString();
-        expectPolylineThroughPoints();
-    }
-}
-
-// The stake-out file in the CASS format, three offsets on the example road's
-// curves, imports back as its points (to the millimetre it is written to),
-// in the order written.
-TEST_F(CassImport, StakeOutFileImportsBackAsItsPoints)
-{
-    RoadSet example;
-    ASSERT_TRUE(example.Load(VANTOREL_EXAMPLES "/example-road.rod"));
-    StakeOutRun run;
-    run.start = 400;
-    run.end = 1300;
-    run.offsets = {-7.5, 0, 7.5};
-    std::vector<StakePoint> points;
+    const StakePoint points[] = {{1000, -7.5, 3381000.12345, 502000.56789, 150.1},
+                                 {1000, 7.5, 3381002.4, 502015.3, 150.2},
+                                 {1020, 0, 3381020.7, 502008.1, 150.3}};
     StakeText file(StakeFormat::CassDat);
-    ASSERT_EQ(stakeOut(example, run,
-                       [&](const StakePoint& p) {
-                           points.push_back(p);
-                           file.add(p);
-                       }),
-              StakeOutStatus::Done);
+    for (const StakePoint& p : points)
+        file.add(p);
     ASSERT_TRUE(importText(QByteArray::fromStdString(file.text())));
-    ASSERT_EQ(road.NumberOfCross(), static_cast<int>(points.size()));
-    for (int i = 0; i < road.NumberOfCross(); ++i) {
+    ASSERT_EQ(road.NumberOfCross(), 3);
+    for (int i = 0; i < 3; ++i) {
         EXPECT_NEAR(road.GetCross(i)->x, points[i].x, 0.001) << i;
         EXPECT_NEAR(road.GetCross(i)->y, points[i].y, 0.001) << i;
     }
