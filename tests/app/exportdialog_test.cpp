@@ -14,20 +14,6 @@
 
 #include <clocale>
 
-namespace {
-
-QString success(int points)
-{
-    return QString("Vantorel: export successfully!\npoints written: %1").arg(points);
-}
-
-QByteArray captured(const char* run)
-{
-    return readFile(QString(VANTOREL_TEST_DATA "/stakeout/%1.csv").arg(run));
-}
-
-}  // namespace
-
 class ExportDialogTest : public DialogTest
 {
     Q_OBJECT
@@ -37,7 +23,18 @@ private:
     QPointer<ExportDialog> dialog_;
 
     QString path(const QString& name) const { return dir_.filePath(name); }
-
+    QString text(const char* edit) const { return dialog_->findChild<QLineEdit*>(edit)->text(); }
+    static QString success(int points)
+    {
+        return QString("Vantorel: export successfully!\npoints written: %1").arg(points);
+    }
+    // Opens the dialog and types Start, End, Interval, Offset and File,
+    // ticks the boxes and picks the format.
+    void fill(const QStringList& fields, const QStringList& ticks = {}, int format = 0)
+    {
+        dialog_ = open<ExportDialog>("actionExport");
+        fillExport(dialog_, fields, ticks, format);
+    }
     // Presses OK: "title: text" of the box it raised.
     QString pressOk() const
     {
@@ -45,16 +42,16 @@ private:
         return boxRaisedBy([ok] { QTest::mouseClick(ok, Qt::LeftButton); });
     }
 
-    QString exportStakes(const QStringList& fields, const QStringList& ticks = {})
+private slots:
+    void init()
     {
-        dialog_ = open<ExportDialog>("actionExport");
-        fillExport(dialog_, fields, ticks);
-        return pressOk();
+        DialogTest::init();
+        QVERIFY(loadExampleRoad());
     }
 
-private slots:
     // The runs captured from the export before it moved into the library,
-    // typed in a locale with decimal commas and written under a Chinese path.
+    // typed in a locale with decimal commas and written under a Chinese path;
+    // the dialog closes after the success message.
     void stationCsvIsWrittenAsBefore_data()
     {
         QTest::addColumn<QString>("run");  // Start, End, Interval, Offset
@@ -73,7 +70,6 @@ private slots:
         QFETCH(QString, run);
         QFETCH(QStringList, ticks);
         QFETCH(QString, captured);
-        QVERIFY(loadExampleRoad());
         const std::string locale = std::setlocale(LC_ALL, nullptr);
         std::setlocale(LC_ALL, "de_DE.UTF-8");  // where installed
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -83,29 +79,28 @@ private slots:
         });
         QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("放样")));
         const QString file = path(QStringLiteral("放样/桩点.txt"));
-        const QByteArray expected = ::captured(captured.toLatin1());
-        QCOMPARE(exportStakes(run.split(' ') << file, ticks), success(expected.count('\n')));
+        const QByteArray expected =
+            readFile(QString(VANTOREL_TEST_DATA "/stakeout/%1.csv").arg(captured));
+        fill(run.split(' ') << file, ticks);
+        QCOMPARE(pressOk(), success(expected.count('\n')));
         QCOMPARE(readFile(file), expected);
-        // The name on disk is the UTF-8 one.
-        QVERIFY(::access(file.toUtf8().constData(), F_OK) == 0);
-        // Closed after the success message.
+        QVERIFY(::access(file.toUtf8().constData(), F_OK) == 0);  // the UTF-8 name on disk
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!dialog_);
     }
 
+    // Numbered from the chosen first number, which Station CSV has not.
     void pnezdOfThreeOffsetsFromTheChosenNumber()
     {
-        QVERIFY(loadExampleRoad());
-        dialog_ = open<ExportDialog>("actionExport");
+        fill({});
         auto* firstNumber = dialog_->findChild<QSpinBox*>("firstNumberBox");
-        QVERIFY(!firstNumber->isEnabled());  // Station CSV numbers nothing
-        const QString file = path("pnezd.csv");
-        fillExport(dialog_, {"1000", "1040", "20", " 7.5,-7.5 , 0", file}, {}, 1);
+        QVERIFY(!firstNumber->isEnabled());
+        fillExport(dialog_, {"1000", "1040", "20", " 7.5,-7.5 , 0", path("pnezd.csv")}, {}, 1);
         QVERIFY(firstNumber->isEnabled());
         QTest::keyClick(firstNumber, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(firstNumber, "101");
         QCOMPARE(pressOk(), success(9));
-        const QList<QByteArray> lines = readFile(file).split('\n');
+        const QList<QByteArray> lines = readFile(path("pnezd.csv")).split('\n');
         QCOMPARE(lines.size(), 10);  // and an empty one after the last line break
         QVERIFY2(lines[0].startsWith("101,") && lines[0].endsWith("K1+000.000L7.500"), lines[0]);
         // 158.7 on the profile, then -0.18 - 3 * 0.5 / 4.5 on the Fill slope.
@@ -116,54 +111,37 @@ private slots:
 
     void refusedExportsKeepTheDialogOpen_data()
     {
-        QTest::addColumn<QString>("interval");
-        QTest::addColumn<QString>("offsets");
-        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("fields");  // Interval, Offset, File
         QTest::addColumn<QString>("message");
         const QString tooSmall = "Vantorel: the interval is too small!";
-        const QString cannotOpen = "Vantorel: unable to open dested file!";
-        QTest::newRow("interval below 1") << "0.999"
-                                          << "0"
-                                          << "refused.txt" << tooSmall;
-        QTest::newRow("interval not a number") << "nan"
-                                               << "0"
-                                               << "refused.txt" << tooSmall;
-        QTest::newRow("missing directory") << "20"
-                                           << "0"
-                                           << "no/such/refused.txt" << cannotOpen;
+        QTest::newRow("interval below 1") << QStringList({"0.999", "0", "a.txt"}) << tooSmall;
+        QTest::newRow("interval not a number") << QStringList({"nan", "0", "a.txt"}) << tooSmall;
+        QTest::newRow("missing directory")
+            << QStringList({"20", "0", "no/such/a.txt"}) << "Vantorel: unable to open dested file!";
         QTest::newRow("offset list with a letter")
-            << "20"
-            << "-7.5, 0, 7.5m"
-            << "refused.txt"
+            << QStringList({"20", "-7.5, 0, 7.5m", "a.txt"})
             << "Vantorel: the offset \"7.5m\" is not a number!";
     }
 
     void refusedExportsKeepTheDialogOpen()
     {
-        QFETCH(QString, interval);
-        QFETCH(QString, offsets);
-        QFETCH(QString, file);
+        QFETCH(QStringList, fields);
         QFETCH(QString, message);
-        QVERIFY(loadExampleRoad());
-        QCOMPARE(exportStakes({"0", "100", interval, offsets, path(file)}), message);
+        fill({"0", "100", fields[0], fields[1], path(fields[2])});
+        QCOMPARE(pressOk(), message);
         QVERIFY(dialog_ && dialog_->isVisible());
-        QVERIFY(!QFile::exists(path(file)));
+        QVERIFY(!QFile::exists(path(fields[2])));
     }
 
     // The fields of an export that succeeded come back in the next dialog;
-    // Browse asks for a file of the chosen format where the last one went.
+    // Browse asks for a file of the chosen format where the last one went,
+    // and a cancel keeps the name typed.
     void fieldsOfASuccessfulExportAreRemembered()
     {
-        QVERIFY(loadExampleRoad());
         QVERIFY(QDir(dir_.path()).mkdir("field"));
-        dialog_ = open<ExportDialog>("actionExport");
-        fillExport(dialog_, {"1000", "1040", "20", "7.5,-7.5", path("field/a.dat")},
-                   {"chkBoxExportPrime"}, 2);
+        fill({"1000", "1040", "20", "7.5,-7.5", path("field/a.dat")}, {"chkBoxExportPrime"}, 2);
         QCOMPARE(pressOk(), success(6));
         dialog_ = open<ExportDialog>("actionExport");
-        const auto text = [this](const char* edit) {
-            return dialog_->findChild<QLineEdit*>(edit)->text();
-        };
         QCOMPARE(QStringList({text("startEdit"), text("endEdit"), text("intervalEdit"),
                               text("offsetEdit"), text("fileEdit")}),
                  QStringList({"1000", "1040", "20", "7.5,-7.5", ""}));
@@ -172,21 +150,22 @@ private slots:
         QVERIFY(dialog_->findChild<QCheckBox*>("chkBoxExportPrime")->isChecked());
 
         QString asked;
-        const Answer look{
-            &QFileDialog::staticMetaObject, [&asked](QWidget* w) {
-                auto* files = qobject_cast<QFileDialog*>(w);
-                asked =
-                    QStringList({files->windowTitle(), files->directory().dirName()}).join(", ") +
-                    ": " + files->nameFilters().join(";;");
-                files->reject();
-            }};
-        auto* browse = dialog_->findChild<QPushButton*>("pushButton");
-        answering({look}, [&] { QTest::mouseClick(browse, Qt::LeftButton); });
-        QCOMPARE(asked, QString("Save Stake Points, field: CASS DAT (*.dat)"));
+        const auto browse = [&](const QString& choice) {
+            const Answer look{&QFileDialog::staticMetaObject, [&](QWidget* w) {
+                                  auto* files = qobject_cast<QFileDialog*>(w);
+                                  asked = files->directory().dirName() + ": " +
+                                          files->nameFilters().join(";;");
+                                  choose(choice).act(w);
+                              }};
+            auto* button = dialog_->findChild<QPushButton*>("pushButton");
+            answering({look}, [button] { QTest::mouseClick(button, Qt::LeftButton); });
+        };
+        browse(QString());
+        QCOMPARE(asked, QString("field: CASS DAT (*.dat)"));
         retype(dialog_->findChild<QLineEdit*>("fileEdit"), "typed");
-        answering({choose(QString())}, [&] { QTest::mouseClick(browse, Qt::LeftButton); });
+        browse(QString());
         QCOMPARE(text("fileEdit"), QString("typed"));
-        answering({choose(path("field/b"))}, [&] { QTest::mouseClick(browse, Qt::LeftButton); });
+        browse(path("field/b"));
         QCOMPARE(text("fileEdit"), path("field/b.dat"));
     }
 };
