@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QStatusBar>
 
 namespace {
@@ -94,8 +93,7 @@ private slots:
             QCOMPARE(visibleActions(window_->findChild<QWidget*>(name)).join(','), QString(texts));
         for (const QAction* menu : window_->menuBar()->actions())
             QVERIFY2(menu->text().startsWith('&'), qPrintable(menu->text()));
-        // The importers found beside the program sit just above Export, in
-        // the order the directory lists them.
+        // The importers beside the program, in the directory's order, above Export.
         QStringList tools = visibleActions(window_->findChild<QMenu*>("menuFunction"));
         std::sort(tools.begin() + 2, tools.end() - 2);
         QCOMPARE(tools.join(','),
@@ -108,16 +106,21 @@ private slots:
     {
         theRoad.InsertHorizonPoint(1, 2, 3);  // unsaved
         theRoad.SetModified(true);
-        window_->show();
         QCOMPARE(trigger("actionNew", {press(QMessageBox::Cancel)}), QStringList(kModified));
         answering({press(QMessageBox::Cancel)}, [&] { QVERIFY(!window_->close()); });
         QCOMPARE(trigger("actionSave", {choose(QString())}), QStringList("QFileDialog"));
         const QString before = roadFields(theRoad);
 
+        // No road: one cut short or with a broken tag, a CASS file named .rod.
+        const QByteArray example = readFile(VANTOREL_EXAMPLES "/example-road.rod");
+        QVERIFY(writeFile(path("cut.rod"), example.left(example.indexOf("</Section>"))));
         QVERIFY(QFile::copy(VANTOREL_EXAMPLES "/traverse-12.dat", path("points.rod")));
-        QCOMPARE(trigger("actionOpen", {press(QMessageBox::Discard), choose(path("points.rod")),
-                                        press(QMessageBox::Ok)}),
-                 QStringList({kModified, "QFileDialog", "information: Open road failed."}));
+        for (const QString& file :
+             {path("cut.rod"), path("points.rod"), exampleCopy("broken.rod", "</x1>", "</x2>")}) {
+            QCOMPARE(trigger("actionOpen",
+                             {press(QMessageBox::Discard), choose(file), press(QMessageBox::Ok)}),
+                     QStringList({kModified, "QFileDialog", "information: Open road failed."}));
+        }
         const QString older = exampleCopy("older.rod", "\t<Version>2</Version>\n", "");
         QVERIFY(trigger("actionOpen",
                         {press(QMessageBox::Discard), choose(older), press(QMessageBox::No)})
@@ -161,7 +164,7 @@ private slots:
                  QStringList({kModified, kOpened}));
         QCOMPARE(window_->windowTitle(), "Vantorel " + file + "[*]");
         QCOMPARE(trigger("actionSave", {press(QMessageBox::Ok)}), QStringList(kSaved));
-        QCOMPARE(readFile(file), readFile(VANTOREL_EXAMPLES "/example-road.rod"));
+        QCOMPARE(readFile(file), example);
         QVERIFY(window_->close());  // nothing left to save
     }
 
@@ -174,16 +177,13 @@ private slots:
         infos("picked");
         trigger("actionOpen", {choose(exampleCopy("other.rod")), press(QMessageBox::Ok)});
         QCOMPARE(infos(), empty);
-        QVERIFY(!history()->canUndo());
 
         infos("picked");
         const QString opened = roadFields(theRoad);
         const auto import = [this](std::initializer_list<Answer> answers) {
             return answering(answers, [this] { window_->onImport("Cass Data"); });
         };
-        QSignalSpy loaded(window_.get(), &MainWindow::dataLoaded);
         QVERIFY(import({press(QMessageBox::No)}).value(0).startsWith("Road Has Data: "));
-        QCOMPARE(loaded.count(), 0);
         writeFile(path("bad.dat"), "A,,500000,3380000,10\nB,,500300,3380400\n");
         QCOMPARE(import({press(QMessageBox::Yes), choose(path("bad.dat")), press(QMessageBox::Ok)})
                      .last(),
@@ -196,7 +196,6 @@ private slots:
         QCOMPARE(import({press(QMessageBox::Yes), choose(path("three.dat"))}).last(),
                  QString("QFileDialog"));
         QCOMPARE(infos(), empty);
-        QCOMPARE(loaded.count(), 2);
         QVERIFY(theRoad.NumberOfCross() == 3 && theRoad.NumberOfHorizon() == 3);
         QVERIFY(theRoad.IsModified() && window_->isWindowModified());
         QVERIFY(action("actionHorizonView")->isChecked());
@@ -254,8 +253,8 @@ private slots:
         QVERIFY(action("actionMove")->isChecked());
     }
 
-    // Newest first, at most eight; a file gone since is dropped with a note.
-    // The list and the page shown last until the next run.
+    // Newest first, at most eight, a file gone dropped with a note; kept, with
+    // the page shown last, until the next run.
     void recentFilesListAndDropAMissingFile()
     {
         for (int i = 0; i < RecentFiles::kMaximum + 1; ++i)
@@ -284,22 +283,19 @@ private slots:
         QCOMPARE(recent().first()->text(), "&1 " + path("road6.rod"));
     }
 
-    // A relative road name on the command line; importers only from plug-ins.
-    void commandLineAndImporters()
+    // Importers only from plug-ins; a relative road name on the command line
+    // (the last test: it leaves the current directory elsewhere).
+    void importersAndCommandLine()
     {
-        const QString file = exampleCopy("example.rod");
-        QCOMPARE(roadOnCommandLine({"vantorel"}), QString());
-        const QString directory = QDir::currentPath();
-        QDir::setCurrent(dir_.path());
-        QCOMPARE(roadOnCommandLine({"vantorel", "example.rod"}), file);
-        QDir::setCurrent(directory);
-
         QVERIFY(loadImporters(path("no-such-directory")).isEmpty());
         QVERIFY(QDir().mkdir(path("junk")));
         QVERIFY(writeFile(path("junk/notes.txt"), "not a plug-in"));
         QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/libTrazel.so",
                             path("junk/libTrazel.so")));
         QVERIFY(loadImporters(path("junk")).isEmpty());
+        QCOMPARE(roadOnCommandLine({"vantorel"}), QString());
+        QVERIFY(QDir::setCurrent(dir_.path()));
+        QCOMPARE(roadOnCommandLine({"vantorel", "example.rod"}), path("example.rod"));
     }
 };
 
