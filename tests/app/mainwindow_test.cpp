@@ -179,6 +179,7 @@ private slots:
         QCOMPARE(infos(), empty);
 
         infos("picked");
+        action("actionVerticalView")->trigger();  // the import shows the plan
         const QString opened = roadFields(theRoad);
         const auto import = [this](std::initializer_list<Answer> answers) {
             return answering(answers, [this] { window_->onImport("Cass Data"); });
