@@ -21,8 +21,7 @@
 
 namespace {
 
-// Page 0 (plan), 1 (profile) or 2 (cross-section, of these templates) of
-// theRoad, 800 by 600 pixels, drawn.
+// Page 0 (plan), 1 (profile) or 2 (cross-section) of theRoad, 800 by 600, drawn.
 std::unique_ptr<SurveyView> shownView(int page, const char* left = "Cut",
                                       const char* right = "Fill")
 {
@@ -49,8 +48,7 @@ QList<Item*> itemsOf(const SurveyView& view)
     return found;
 }
 
-// Where the view draws a point of the survey: (x, y) local, (station,
-// height) in the profile, (height, offset) in the cross-section.
+// Where the view draws (x, y) local, (height, station) or (height, offset).
 QPoint pixelOf(const SurveyView& view, double x, double y)
 {
     return view.itemTransform().map(QPointF(x, y)).toPoint();
@@ -77,8 +75,6 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName("Vantorel");
-        QCoreApplication::setApplicationName("views_test");
         QSettings().clear();
     }
     void init() { QVERIFY(loadExampleRoad()); }
@@ -174,9 +170,7 @@ private slots:
             for (int i = 0; i < all.size(); ++i)
                 for (int j = i + 1; j < all.size(); ++j)
                     QVERIFY(!all[i].box.intersects(all[j].box));
-            for (int step = 0; step < 8; ++step)
-                view->zoomAt(SurveyView::kZoomStep, SurveyView::kZoomStep, zoomedAt.x(),
-                             zoomedAt.y());
+            view->zoomAt(4, 4, zoomedAt.x(), zoomedAt.y());
         }
         QCOMPARE(heights.size(), size_t(1));
     }
