@@ -9,14 +9,12 @@
 #include "views/vgraphicsitem.h"
 
 #include <QGraphicsLineItem>
-#include <QGraphicsScene>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 
-#include <memory>
 #include <set>
 
 namespace {
