@@ -105,10 +105,8 @@ private slots:
                          port = view->viewport()->rect();
             QVERIFY(port.contains(drawn) &&
                     (drawn.width() > 0.75 * port.width() || drawn.height() > 0.75 * port.height()));
-            for (const bool onePoint : {false, true}) {
-                theRoad.NewRoad();
-                if (onePoint)
-                    theRoad.InsertHorizonPoint(10, 20, 0);
+            theRoad.NewRoad();
+            for (int points = 0; points < 2; ++points, theRoad.InsertHorizonPoint(10, 20, 0)) {
                 view->refresh();
                 const QTransform fit = view->itemTransform();
                 QVERIFY(std::isfinite(fit.dx()) && std::isfinite(fit.dy()) && fit.m21() > 0);
@@ -236,20 +234,15 @@ private slots:
         QCOMPARE(now(QPointF(400, 300)), QPointF(430, 280));
 
         // Two grade points, then three whose middle one has no vertical curve.
-        for (const bool middle : {false, true}) {
+        for (const int points : {2, 3}) {
             theRoad.ClearVertical();
             VerticalEntity v;
-            theRoad.InsertVertical(v);
-            v.mile = 300;
-            v.height = middle ? 106 : 0;
-            theRoad.InsertVertical(v);
-            v.mile = 600;
-            if (middle)
+            for (int i = 0; i < points; ++i, v.mile += 300, v.height = 106)
                 theRoad.InsertVertical(v);
             QCOMPARE(theRoad.ApplyVertical(), 0);
             view->refresh();
             const QList<VGraphicsItem*> items = itemsOf<VGraphicsItem>(*view);
-            QCOMPARE(items.size(), middle ? 3 : 1);
+            QCOMPARE(items.size(), points == 3 ? 3 : 1);
             for (const VGraphicsItem* item : items)
                 QCOMPARE(item->path().elementCount(), item->kind() == VGraphicsItem::Curve ? 1 : 2);
         }
