@@ -1,22 +1,17 @@
-// What the dialog tests share: their fixture, the main window the dialogs
-// belong to, and a user's mouse and keys on buttons, fields and cells.
+// The dialog tests' fixture and a user's mouse and keys on buttons and cells.
 #ifndef VANTOREL_TESTS_DIALOGTEST_H
 #define VANTOREL_TESTS_DIALOGTEST_H
 
-#include "globals.h"
 #include "mainwindow.h"
 #include "modalanswer.h"
 #include "roaddocument.h"
 #include "testroad.h"
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QInputMethodEvent>
-#include <QLineEdit>
-#include <QPointer>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -27,10 +22,8 @@
 #include <cmath>
 #include <memory>
 
-// The fixture of the dialog tests: an empty road, no remembered settings
-// and a new main window, which theMainWindow points at, for each test
-// function. Settings live in the test location, one file per test program
-// (named after it), never in the user's.
+// Each test function gets an empty road, no remembered settings (in the test
+// location, never the user's) and a new main window, theMainWindow.
 class DialogTest : public QObject
 {
     Q_OBJECT
@@ -43,8 +36,7 @@ protected:
 
     QUndoStack* history() const { return window_->document()->history(); }
 
-    // The last step is named `name`; Edit > Undo brings back the road of
-    // `before` (its roadFields), Edit > Redo the road as it is now.
+    // The last step is `name`; Undo brings back roadFields `before`, Redo now.
     void checkUndoRedo(const QString& name, const QString& before) const
     {
         const QString after = roadFields(theRoad);
@@ -56,8 +48,7 @@ protected:
         QVERIFY(theRoad.IsModified());
     }
 
-    // Triggers the window's action and returns the dialog it opened, once
-    // shown; null when there is none.
+    // The dialog the window's action opened, once shown; null if none.
     template <typename Dialog>
     Dialog* open(const char* action) const
     {
@@ -88,16 +79,13 @@ inline void clickButton(const QWidget* parent, const char* name)
     QTest::mouseClick(parent->findChild<QAbstractButton*>(name), Qt::LeftButton);
 }
 
-// Replaces the text of a line edit by typing; any script but ASCII comes
-// through the input method.
+// Retypes a line edit's text; any script but ASCII through the input method.
 inline void retype(QLineEdit* edit, const QString& text)
 {
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Delete);
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; })) {
-        QTest::keyClicks(edit, text);
-        return;
-    }
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; }))
+        return QTest::keyClicks(edit, text);
     QInputMethodEvent typed;
     typed.setCommitString(text);
     QApplication::sendEvent(edit, &typed);
@@ -117,25 +105,21 @@ inline void chooseWithKeys(QComboBox* box, int item)
         QTest::keyClick(box, Qt::Key_Down);
 }
 
-// Types Start, End, Interval, Offset and File into the stake point export
-// dialog, ticks the named boxes and picks the format item.
+// Types Start, End, Interval, Offset, File into the stake export; ticks, format.
 inline void fillExport(const QWidget* dialog, const QStringList& fields,
                        const QStringList& ticks = {}, int format = 0)
 {
     const char* const edits[] = {"startEdit", "endEdit", "intervalEdit", "offsetEdit", "fileEdit"};
     for (int i = 0; i < fields.size(); ++i)
         retype(dialog->findChild<QLineEdit*>(edits[i]), fields[i]);
-    for (const QString& name : ticks) {
-        // The box spans its grid cell: its middle may be beyond the label.
-        auto* box = dialog->findChild<QCheckBox*>(name);
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-    }
+    for (const QString& name : ticks)  // at the left: the middle may be past the label
+        if (auto* box = dialog->findChild<QCheckBox*>(name))
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     chooseWithKeys(dialog->findChild<QComboBox*>("formatBox"), format);
 }
 
-// Opens the cell's editor with the edit key, replaces its text (in a box,
-// picks the item with that text) and commits with Enter. False when no
-// editor opened or it stayed open.
+// Edits the cell with F2, its text replaced (or its item picked) and Enter;
+// false when no editor opened or it stayed open.
 inline bool typeIntoCell(QAbstractItemView* view, const QModelIndex& index, const QString& text)
 {
     // A click on the current cell would also start editing, after a delay.

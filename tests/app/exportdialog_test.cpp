@@ -1,32 +1,10 @@
-// The stake point export driven as a user would: fields typed, boxes ticked,
-// a format chosen, OK pressed, the file read back.
+// The stake point export driven as a user would, in a locale with decimal commas.
 #include "tools/exportdialog.h"
 #include "dialogtest.h"
 
-#include <QDialogButtonBox>
-#include <QDir>
-#include <QFileDialog>
-#include <QPushButton>
-#include <QScopeGuard>
 #include <QSpinBox>
 
-#include <unistd.h>
-
 #include <clocale>
-
-namespace {
-
-QString success(int points)
-{
-    return QString("Vantorel: export successfully!\npoints written: %1").arg(points);
-}
-
-QByteArray captured(const char* run)
-{
-    return readFile(QString(VANTOREL_TEST_DATA "/stakeout/%1.csv").arg(run));
-}
-
-}  // namespace
 
 class ExportDialogTest : public DialogTest
 {
@@ -37,157 +15,115 @@ private:
     QPointer<ExportDialog> dialog_;
 
     QString path(const QString& name) const { return dir_.filePath(name); }
+    QString text(const char* edit) const { return dialog_->findChild<QLineEdit*>(edit)->text(); }
+    const QString success_ = "Vantorel: export successfully!\npoints written: %1";
 
-    // Presses OK: "title: text" of the box it raised.
+    void fill(const QStringList& fields, const QStringList& ticks = {}, int format = 0)
+    {
+        dialog_ = open<ExportDialog>("actionExport");
+        fillExport(dialog_, fields, ticks, format);
+    }
     QString pressOk() const
     {
         auto* ok = dialog_->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
         return boxRaisedBy([ok] { QTest::mouseClick(ok, Qt::LeftButton); });
     }
 
-    QString exportStakes(const QStringList& fields, const QStringList& ticks = {})
-    {
-        dialog_ = open<ExportDialog>("actionExport");
-        fillExport(dialog_, fields, ticks);
-        return pressOk();
-    }
-
 private slots:
-    // The runs captured from the export before it moved into the library,
-    // typed in a locale with decimal commas and written under a Chinese path.
-    void stationCsvIsWrittenAsBefore_data()
+    void init()
     {
-        QTest::addColumn<QString>("run");  // Start, End, Interval, Offset
-        QTest::addColumn<QStringList>("ticks");
-        QTest::addColumn<QString>("captured");
-        QTest::newRow("forward") << "0 4120 20 0" << QStringList() << "forward-20";
-        QTest::newRow("backward, right")
-            << "4120 0 20 7.5" << QStringList({"chkBoxIntMile", "chkBoxExportPrime"})
-            << "backward-prime-integral-right";
-        QTest::newRow("End equal to Start")
-            << "2000 2000 10 -3.2" << QStringList("chkBoxExportPrime") << "back-to-start-left";
-    }
-
-    void stationCsvIsWrittenAsBefore()
-    {
-        QFETCH(QString, run);
-        QFETCH(QStringList, ticks);
-        QFETCH(QString, captured);
-        QVERIFY(loadExampleRoad());
-        const std::string locale = std::setlocale(LC_ALL, nullptr);
+        DialogTest::init();
         std::setlocale(LC_ALL, "de_DE.UTF-8");  // where installed
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        const auto restore = qScopeGuard([&locale] {
-            QLocale::setDefault(QLocale::c());
-            std::setlocale(LC_ALL, locale.c_str());
-        });
-        QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("放样")));
-        const QString file = path(QStringLiteral("放样/桩点.txt"));
-        const QByteArray expected = ::captured(captured.toLatin1());
-        QCOMPARE(exportStakes(run.split(' ') << file, ticks), success(expected.count('\n')));
-        QCOMPARE(readFile(file), expected);
-        // The name on disk is the UTF-8 one.
-        QVERIFY(::access(file.toUtf8().constData(), F_OK) == 0);
-        // Closed after the success message.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!dialog_);
+        QVERIFY(loadExampleRoad());
     }
 
-    void pnezdOfThreeOffsetsFromTheChosenNumber()
+    // The runs captured from the export before it moved into the library,
+    // written under a Chinese name; the dialog closes after the message.
+    void stationCsvIsWrittenAsBefore()
     {
-        QVERIFY(loadExampleRoad());
-        dialog_ = open<ExportDialog>("actionExport");
+        const std::tuple<QString, QString, const char*> runs[] = {
+            {"0 4120 20 0", "", "forward-20"},  // Start, End, Interval, Offset; ticks
+            {"4120 0 20 7.5", "chkBoxIntMile chkBoxExportPrime", "backward-prime-integral-right"},
+            {"2000 2000 10 -3.2", "chkBoxExportPrime", "back-to-start-left"}};
+        QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("放样")));
+        const QString file = path(QStringLiteral("放样/桩点.txt"));
+        for (const auto& [run, ticks, captured] : runs) {
+            const QByteArray expected =
+                readFile(QString(VANTOREL_TEST_DATA "/stakeout/%1.csv").arg(captured));
+            fill(run.split(' ') << file, ticks.split(' ', Qt::SkipEmptyParts));
+            QCOMPARE(pressOk(), success_.arg(expected.count('\n')));
+            QVERIFY2(readFile(file) == expected, captured);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!dialog_);
+        }
+    }
+
+    void refusedExportsKeepTheDialogOpen()
+    {
+        const QString tooSmall = "Vantorel: the interval is too small!";
+        const QStringList runs[] = {
+            // Interval, Offset, File, message
+            {"0.999", "0", "a.txt", tooSmall},
+            {"nan", "0", "a.txt", tooSmall},
+            {"20", "0", "no/such/a.txt", "Vantorel: unable to open dested file!"},
+            {"20", "-7.5, 0, 7.5m", "a.txt", "Vantorel: the offset \"7.5m\" is not a number!"}};
+        for (const QStringList& run : runs) {
+            fill({"0", "100", run[0], run[1], path(run[2])});
+            QCOMPARE(pressOk(), run[3]);
+            QVERIFY2(dialog_->isVisible() && !QFile::exists(path(run[2])), qPrintable(run[0]));
+            dialog_->close();
+        }
+    }
+
+    // PNEZD numbers from the chosen first number, which Station CSV has not.
+    // The fields of an export that succeeded come back in the next dialog;
+    // Browse asks for a file of the chosen format where the last one went,
+    // and a cancel keeps the name typed.
+    void pnezdIsNumberedAndItsFieldsRemembered()
+    {
+        QVERIFY(QDir(dir_.path()).mkdir("field"));
+        fill({});
         auto* firstNumber = dialog_->findChild<QSpinBox*>("firstNumberBox");
-        QVERIFY(!firstNumber->isEnabled());  // Station CSV numbers nothing
-        const QString file = path("pnezd.csv");
-        fillExport(dialog_, {"1000", "1040", "20", " 7.5,-7.5 , 0", file}, {}, 1);
-        QVERIFY(firstNumber->isEnabled());
+        QVERIFY(!firstNumber->isEnabled());
+        const QStringList fields = {"1000", "1040", "20", " 7.5,-7.5 , 0", path("field/a.csv")};
+        fillExport(dialog_, fields, {"chkBoxIntMile"}, 1);
         QTest::keyClick(firstNumber, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(firstNumber, "101");
-        QCOMPARE(pressOk(), success(9));
-        const QList<QByteArray> lines = readFile(file).split('\n');
+        QCOMPARE(pressOk(), success_.arg(9));
+        const QList<QByteArray> lines = readFile(path("field/a.csv")).split('\n');
         QCOMPARE(lines.size(), 10);  // and an empty one after the last line break
         QVERIFY2(lines[0].startsWith("101,") && lines[0].endsWith("K1+000.000L7.500"), lines[0]);
         // 158.7 on the profile, then -0.18 - 3 * 0.5 / 4.5 on the Fill slope.
         QVERIFY2(lines[1].startsWith("102,") && lines[1].endsWith(",158.700,K1+000.000"), lines[1]);
         QVERIFY2(lines[2].endsWith(",158.187,K1+000.000R7.500"), lines[2]);
         QVERIFY2(lines[8].startsWith("109,") && lines[8].endsWith("K1+040.000R7.500"), lines[8]);
-    }
 
-    void refusedExportsKeepTheDialogOpen_data()
-    {
-        QTest::addColumn<QString>("interval");
-        QTest::addColumn<QString>("offsets");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("message");
-        const QString tooSmall = "Vantorel: the interval is too small!";
-        const QString cannotOpen = "Vantorel: unable to open dested file!";
-        QTest::newRow("interval below 1") << "0.999"
-                                          << "0"
-                                          << "refused.txt" << tooSmall;
-        QTest::newRow("interval not a number") << "nan"
-                                               << "0"
-                                               << "refused.txt" << tooSmall;
-        QTest::newRow("missing directory") << "20"
-                                           << "0"
-                                           << "no/such/refused.txt" << cannotOpen;
-        QTest::newRow("offset list with a letter")
-            << "20"
-            << "-7.5, 0, 7.5m"
-            << "refused.txt"
-            << "Vantorel: the offset \"7.5m\" is not a number!";
-    }
-
-    void refusedExportsKeepTheDialogOpen()
-    {
-        QFETCH(QString, interval);
-        QFETCH(QString, offsets);
-        QFETCH(QString, file);
-        QFETCH(QString, message);
-        QVERIFY(loadExampleRoad());
-        QCOMPARE(exportStakes({"0", "100", interval, offsets, path(file)}), message);
-        QVERIFY(dialog_ && dialog_->isVisible());
-        QVERIFY(!QFile::exists(path(file)));
-    }
-
-    // The fields of an export that succeeded come back in the next dialog;
-    // Browse asks for a file of the chosen format where the last one went.
-    void fieldsOfASuccessfulExportAreRemembered()
-    {
-        QVERIFY(loadExampleRoad());
-        QVERIFY(QDir(dir_.path()).mkdir("field"));
         dialog_ = open<ExportDialog>("actionExport");
-        fillExport(dialog_, {"1000", "1040", "20", "7.5,-7.5", path("field/a.dat")},
-                   {"chkBoxExportPrime"}, 2);
-        QCOMPARE(pressOk(), success(6));
-        dialog_ = open<ExportDialog>("actionExport");
-        const auto text = [this](const char* edit) {
-            return dialog_->findChild<QLineEdit*>(edit)->text();
-        };
         QCOMPARE(QStringList({text("startEdit"), text("endEdit"), text("intervalEdit"),
                               text("offsetEdit"), text("fileEdit")}),
-                 QStringList({"1000", "1040", "20", "7.5,-7.5", ""}));
-        QCOMPARE(dialog_->findChild<QComboBox*>("formatBox")->currentIndex(), 2);
-        QVERIFY(!dialog_->findChild<QCheckBox*>("chkBoxIntMile")->isChecked());
-        QVERIFY(dialog_->findChild<QCheckBox*>("chkBoxExportPrime")->isChecked());
-
+                 fields.mid(0, 4) << "");
+        QCOMPARE(dialog_->findChild<QComboBox*>("formatBox")->currentIndex(), 1);
+        QVERIFY(dialog_->findChild<QCheckBox*>("chkBoxIntMile")->isChecked() &&
+                !dialog_->findChild<QCheckBox*>("chkBoxExportPrime")->isChecked());
         QString asked;
-        const Answer look{
-            &QFileDialog::staticMetaObject, [&asked](QWidget* w) {
-                auto* files = qobject_cast<QFileDialog*>(w);
-                asked =
-                    QStringList({files->windowTitle(), files->directory().dirName()}).join(", ") +
-                    ": " + files->nameFilters().join(";;");
-                files->reject();
-            }};
-        auto* browse = dialog_->findChild<QPushButton*>("pushButton");
-        answering({look}, [&] { QTest::mouseClick(browse, Qt::LeftButton); });
-        QCOMPARE(asked, QString("Save Stake Points, field: CASS DAT (*.dat)"));
+        const auto browse = [&](const QString& choice) {
+            const Answer look{&QFileDialog::staticMetaObject, [&](QWidget* w) {
+                                  auto* files = qobject_cast<QFileDialog*>(w);
+                                  asked = files->directory().dirName() + ": " +
+                                          files->nameFilters().join(";;");
+                                  choose(choice).act(w);
+                              }};
+            auto* button = dialog_->findChild<QPushButton*>("pushButton");
+            answering({look}, [button] { QTest::mouseClick(button, Qt::LeftButton); });
+        };
+        browse(QString());
+        QCOMPARE(asked, QString("field: PNEZD CSV (*.csv)"));
         retype(dialog_->findChild<QLineEdit*>("fileEdit"), "typed");
-        answering({choose(QString())}, [&] { QTest::mouseClick(browse, Qt::LeftButton); });
+        browse(QString());
         QCOMPARE(text("fileEdit"), QString("typed"));
-        answering({choose(path("field/b"))}, [&] { QTest::mouseClick(browse, Qt::LeftButton); });
-        QCOMPARE(text("fileEdit"), path("field/b.dat"));
+        browse(path("field/b"));
+        QCOMPARE(text("fileEdit"), path("field/b.csv"));
     }
 };
 

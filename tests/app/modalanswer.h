@@ -1,18 +1,10 @@
-// Answers the modal boxes and file dialogs a GUI action raises, the way a
-// user would, from a timer started before the action.
-//
-// Each answer names the kind of window it is meant for and waits, bounded,
-// until such a window is the active modal one: on a busy machine the timer
-// may fire while another modal window (a dialog opened before the action) is
-// still the active one, and an answer must never act on that.
+// Answers the modal boxes and dialogs a GUI action raises, as a user would,
+// from a timer started before the action.
 #ifndef VANTOREL_TESTS_MODALANSWER_H
 #define VANTOREL_TESTS_MODALANSWER_H
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
 #include <QDeadlineTimer>
-#include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -21,64 +13,54 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 
 #include <functional>
 
-// What to do with a window of the kind `meantFor`.
 struct Answer
 {
-    const QMetaObject* meantFor;
+    const QMetaObject* meantFor;  // the kind of window
     std::function<void(QWidget*)> act;
 };
 
-// Runs each answer, in order, on the next modal window of its kind that
-// appears, and keeps "title: text" of each box answered (the class name of
-// other windows). A window of another kind that stays the active modal one
-// for longer than the wait is reported ("expected …, found …") and closed,
-// so that a wrong window fails the test instead of hanging it.
+// Runs each answer, in order, on the next modal window of its kind; keeps
+// "title: text" of each box answered, the class name of other windows. A
+// window of another kind active for longer than the wait (a dialog opened
+// before the action) is reported ("expected …, found …") and closed.
 class ModalAnswers : public QObject
 {
 public:
     static constexpr int kWaitMs = 20000;
 
-    explicit ModalAnswers(std::initializer_list<Answer> answers) : answers_(answers)
-    {
-        connect(&timer_, &QTimer::timeout, this, [this] { answerNext(); });
-        timer_.start(10);
-    }
+    explicit ModalAnswers(std::initializer_list<Answer> list) : answers_(list) { startTimer(10); }
 
     const QStringList& seen() const { return seen_; }
     bool allAnswered() const { return next_ >= answers_.size(); }
 
 private:
-    void answerNext()
+    void timerEvent(QTimerEvent*) override
     {
         QWidget* modal = QApplication::activeModalWidget();
         if (allAnswered() || !modal || !modal->isVisible() || answered_.contains(modal))
             return;
         const Answer& answer = answers_[next_];
-        if (!modal->metaObject()->inherits(answer.meantFor)) {
-            if (!wrongWindow_ || wrongWindow_ != modal) {
-                wrongWindow_ = modal;
-                waiting_.setRemainingTime(kWaitMs);
-            } else if (waiting_.hasExpired()) {
-                seen_ << QString("expected %1, found %2 \"%3\"")
-                             .arg(answer.meantFor->className(), modal->metaObject()->className(),
-                                  modal->windowTitle());
-                next_ = answers_.size();
-                if (auto* dialog = qobject_cast<QDialog*>(modal))
-                    dialog->reject();
-                else
-                    modal->close();
-            }
-            return;
+        if (modal->metaObject()->inherits(answer.meantFor)) {
+            wrongWindow_ = nullptr;
+            answered_ << modal;
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            seen_ << (box ? box->windowTitle() + ": " + box->text()
+                          : modal->metaObject()->className());
+            answers_[next_++].act(modal);
+        } else if (wrongWindow_ != modal) {
+            wrongWindow_ = modal;
+            waiting_.setRemainingTime(kWaitMs);
+        } else if (waiting_.hasExpired()) {
+            seen_ << QString("expected %1, found %2 \"%3\"")
+                         .arg(answer.meantFor->className(), modal->metaObject()->className(),
+                              modal->windowTitle());
+            next_ = answers_.size();
+            if (!QMetaObject::invokeMethod(modal, "reject"))
+                modal->close();
         }
-        wrongWindow_ = nullptr;
-        answered_ << modal;
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        seen_ << (box ? box->windowTitle() + ": " + box->text() : modal->metaObject()->className());
-        answers_[next_++].act(modal);
     }
 
     QList<Answer> answers_;
@@ -87,11 +69,9 @@ private:
     QPointer<QWidget> wrongWindow_;
     QDeadlineTimer waiting_;
     QStringList seen_;
-    QTimer timer_;
 };
 
-// Runs the action with these answers ready: the boxes seen, then
-// "unanswered" when answers were left over.
+// The windows seen by the action, then "unanswered" if answers were left over.
 inline QStringList answering(std::initializer_list<Answer> answers,
                              const std::function<void()>& action)
 {
@@ -107,8 +87,7 @@ inline Answer press(QMessageBox::StandardButton button)
             [button](QWidget* w) { qobject_cast<QMessageBox*>(w)->button(button)->click(); }};
 }
 
-// Presses the button with this text; a box without it is rejected rather
-// than left to hang the test.
+// Presses the button with this text; a box without it is rejected.
 inline Answer press(const QString& text)
 {
     return {&QMessageBox::staticMetaObject, [text](QWidget* w) {
@@ -128,8 +107,7 @@ inline QString boxRaisedBy(const std::function<void()>& action)
     return modal.seen().value(0);
 }
 
-// Types this path into a file dialog's name field (selectFile() ignores
-// names that do not exist yet); an empty path cancels.
+// Types the path into a file dialog's name field; an empty path cancels.
 inline Answer choose(const QString& path)
 {
     return {&QFileDialog::staticMetaObject, [path](QWidget* w) {
@@ -142,17 +120,15 @@ inline Answer choose(const QString& path)
             }};
 }
 
-// Takes the entry at `index` of an input dialog's list and presses OK; a
-// negative index cancels.
+// Takes the entry at `index` of an input dialog's list; a negative one cancels.
 inline Answer pick(int index)
 {
     return {&QInputDialog::staticMetaObject, [index](QWidget* w) {
                 auto* dialog = qobject_cast<QInputDialog*>(w);
-                auto* list = dialog->findChild<QComboBox*>();
-                if (index < 0 || !list)
+                if (index < 0 || dialog->comboBoxItems().isEmpty())
                     return dialog->reject();
-                list->setCurrentIndex(index);
-                dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+                dialog->setTextValue(dialog->comboBoxItems().value(index));
+                dialog->accept();
             }};
 }
 

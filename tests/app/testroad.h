@@ -6,16 +6,14 @@
 
 #include <QFile>
 
-// A 4.1 km road: straights, spiral-arc-spirals of radius 800, 600, 1200 and
-// 500, a profile of six points, templates "Fill" and "Cut" in six sections.
+// 4.1 km: four curves, six grade points, templates "Fill" and "Cut" in six sections.
 inline bool loadExampleRoad()
 {
     theRoad.NewRoad();
     return theRoad.Load(VANTOREL_EXAMPLES "/example-road.rod");
 }
 
-// Every field of every record of the road, one record a line, to compare
-// roads field by field.
+// Every field of every record of the road, one record a line.
 inline QString roadFields(const RoadSet& road)
 {
     QString text;
