@@ -15,17 +15,17 @@ private slots:
         auto* dialog = open<CalDialog>("actionCal");
         QVERIFY(dialog);
         // Types into mile, offset, x, y and z ("-" leaves a field as it is),
-        // clicks the button and returns the five fields.
+        // clicks the button and returns the box it raised, if any, and the
+        // five fields.
         const auto convert = [dialog](const char* button, const QStringList& typed) {
             const char* const names[] = {"mileEdit", "offsetEdit", "xEdit", "yEdit", "zEdit"};
             for (int i = 0; i < typed.size(); ++i)
                 if (typed[i] != "-")
                     retype(dialog->findChild<QLineEdit*>(names[i]), typed[i]);
-            clickButton(dialog, button);
-            QStringList fields;
+            QStringList shown{boxRaisedBy([&] { clickButton(dialog, button); })};
             for (const char* name : names)
-                fields << dialog->findChild<QLineEdit*>(name)->text();
-            return fields;
+                shown << dialog->findChild<QLineEdit*>(name)->text();
+            return shown;
         };
 
         // Down and back up, the station in metres or K notation: on the arc
@@ -40,9 +40,10 @@ private slots:
             double x = 0, y = 0;
             QVERIFY(theRoad.L2XY(mile.toDouble(), offset.toDouble(), &x, &y));
             const QStringList xyz{QString::number(x, 'f', 3), QString::number(y, 'f', 3), z};
-            QCOMPARE(convert("downButton", {typed, offset}).mid(2), xyz);
+            QCOMPARE(convert("downButton", {typed, offset}),
+                     QStringList({"", typed, offset}) + xyz);
             QCOMPARE(convert("upButton", {"0", "0", "-", "-", ""}),
-                     QStringList({mile, offset}) + xyz);
+                     QStringList({"", mile, offset}) + xyz);
         }
 
         // Button, typed, box, fields after. Empty fields change nothing;
@@ -63,11 +64,8 @@ private slots:
                  QString::fromStdString(stationText(last.l1 + last.length)) + "!",
              {"K4+121", "0", "", "", ""}},
             {"upButton", behind, QString(), behind}};
-        for (const auto& [button, typed, box, after] : cases) {
-            QStringList fields;
-            QCOMPARE(boxRaisedBy([&] { fields = convert(button, typed); }), box);
-            QCOMPARE(fields, after);
-        }
+        for (const auto& [button, typed, box, after] : cases)
+            QCOMPARE(convert(button, typed), QStringList(box) + after);
     }
 };
 
