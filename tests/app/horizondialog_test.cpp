@@ -16,20 +16,32 @@
 
 namespace {
 
-// The dialog as a user sees it: its named parts, and its two tables typed
-// into and clicked.
-class HorizonDialogParts
+using M = MyItemModel;
+using H = HorizonDialog;
+
+// The turn of the legs at point i of the road, as the library has it.
+double legsTurnAt(int i)
 {
-public:
-    // Shows a new dialog of this window on this tab (0 PI, 1 elements).
-    HorizonDialogParts(MainWindow* window, int tab)
-        : dialog_(new HorizonDialog(window->document(), window))
+    return legDeflection(*theRoad.GetCross(i - 1), *theRoad.GetCross(i), *theRoad.GetCross(i + 1));
+}
+
+}  // namespace
+
+class HorizonDialogTest : public DialogTest
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    HorizonDialog* dialog_ = nullptr;
+
+    // Shows a new dialog on this tab (0 PI, 1 elements).
+    void show(int tab)
     {
+        dialog_ = new HorizonDialog(window_->document(), window_.get());
         dialog_->show();
         get<QTabWidget>("tabWidget")->setCurrentIndex(tab);
     }
-    explicit HorizonDialogParts(HorizonDialog* dialog) : dialog_(dialog) {}
-
     template <typename T>
     T* get(const char* name) const
     {
@@ -56,9 +68,9 @@ public:
     }
     double crossValue(int row, int role) const
     {
-        return crossTable()->item(row, HorizonDialog::XColumn)->data(role).toDouble();
+        return crossTable()->item(row, H::XColumn)->data(role).toDouble();
     }
-    int crossKind(int row) const { return int(crossValue(row, HorizonDialog::KindRole)); }
+    int crossKind(int row) const { return int(crossValue(row, H::KindRole)); }
     QString crossText(int row, int column) const { return crossTable()->item(row, column)->text(); }
     // The texts of one column of the element table, row by row.
     QStringList elementColumn(int column) const
@@ -97,44 +109,10 @@ public:
                                                              : seen + QStringList(details);
     }
 
-private:
-    HorizonDialog* dialog_;
-};
-
-// Start, an arc turning right by 0.35, a spiral-spiral turning left by
-// 0.25, a spiral-arc-spiral turning right by 0.4, end.
-const double kDeflections[] = {0.0, 0.35, -0.25, 0.4, 0.0};
-
-QList<QPointF> designPoints()
-{
-    QList<QPointF> points{{1000.0, 2000.0}};
-    double azimuth = 0.3;
-    for (const double leg : {600.0, 700.0, 800.0, 500.0}) {
-        azimuth += kDeflections[points.size() - 1];
-        points << points.last() + leg * QPointF(std::cos(azimuth), std::sin(azimuth));
-    }
-    return points;
-}
-
-// The turn of the legs at point i of the road, as the library has it.
-double legsTurnAt(int i)
-{
-    return legDeflection(*theRoad.GetCross(i - 1), *theRoad.GetCross(i), *theRoad.GetCross(i + 1));
-}
-
-}  // namespace
-
-class HorizonDialogTest : public DialogTest
-{
-    Q_OBJECT
-
-private:
-    QTemporaryDir dir_;
-
     // The arc dialog as the element table's context menu opens it.
-    static ArcCalcDlg* openArcDialog(const HorizonDialogParts& parts)
+    ArcCalcDlg* openArcDialog() const
     {
-        QWidget* viewport = parts.elementView()->viewport();
+        QWidget* viewport = elementView()->viewport();
         QContextMenuEvent event(QContextMenuEvent::Mouse, {}, viewport->mapToGlobal(QPoint()));
         QApplication::sendEvent(viewport, &event);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -143,7 +121,7 @@ private:
             return nullptr;
         QTest::mouseClick(menu, Qt::LeftButton, {},
                           menu->actionGeometry(menu->actions()[0]).center());
-        auto* dialog = parts.get<ArcCalcDlg>("ArcCalcDlg");
+        auto* dialog = get<ArcCalcDlg>("ArcCalcDlg");
         return dialog && dialog->isVisible() && dialog->isModal() ? dialog : nullptr;
     }
 
@@ -166,35 +144,43 @@ private slots:
 
     void piDesignReadsBackAsElements()
     {
-        const HorizonDialogParts parts(window_.get(), 0);
-        const QList<QPointF> points = designPoints();
-        for (int row = 0; row < points.size(); ++row) {
-            parts.click("pushButtonInsert");
-            QVERIFY(parts.typeCross(row, 0, QString::number(points[row].x(), 'f', 6)));
-            QVERIFY(parts.typeCross(row, 1, QString::number(points[row].y(), 'f', 6)));
+        show(0);
+        // Start, an arc turning right by 0.35, a spiral-spiral turning left
+        // by 0.25, a spiral-arc-spiral turning right by 0.4, end.
+        QList<QPointF> points{{1000.0, 2000.0}};
+        double azimuth = 0.3;
+        const double turns[] = {0.0, 0.35, -0.25, 0.4}, legs[] = {600, 700, 800, 500};
+        for (int i = 0; i < 4; ++i) {
+            azimuth += turns[i];
+            points << points.last() + legs[i] * QPointF(std::cos(azimuth), std::sin(azimuth));
         }
-        QVERIFY(parts.typeCross(0, HorizonDialog::LColumn, "100"));
+        for (int row = 0; row < points.size(); ++row) {
+            click("pushButtonInsert");
+            QVERIFY(typeCross(row, 0, QString::number(points[row].x(), 'f', 6)));
+            QVERIFY(typeCross(row, 1, QString::number(points[row].y(), 'f', 6)));
+        }
+        QVERIFY(typeCross(0, H::LColumn, "100"));
         // Radius, arc length, entry and exit spiral of the curves of kind 1 to 3.
         const QStringList curves[] = {
             {"500", "175"}, {"400", "", "100", "100"}, {"600", "140", "80", "120"}};
         for (int row = 1; row <= 3; ++row)
-            parts.designCurve(row, row, curves[row - 1]);
-        QCOMPARE(parts.applyPoints(), QStringList());
+            designCurve(row, row, curves[row - 1]);
+        QCOMPARE(applyPoints(), QStringList());
         checkUndoRedo("Apply intersection points", roadFields(RoadSet()));
 
-        QCOMPARE(parts.elementColumn(MyItemModel::ElementColumn),
+        QCOMPARE(elementColumn(M::ElementColumn),
                  QStringList({"Line", "Arc", "Line", "Spiral", "Spiral", "Line", "Spiral", "Arc",
                               "Spiral", "Line", "End"}));
         // Radii signed by the turn; spirals have none at their straight end.
         QCOMPARE(
-            parts.elementColumn(MyItemModel::StartRadiusColumn),
+            elementColumn(M::StartRadiusColumn),
             QStringList({"", "500.000", "", "", "-400.000", "", "", "600.000", "600.000", "", ""}));
-        QCOMPARE(parts.elementColumn(MyItemModel::StakeColumn).first(), QString("100.000"));
+        QCOMPARE(elementColumn(M::StakeColumn).first(), QString("100.000"));
         const RoadEntity& last = *theRoad.GetHorizon(10);
         QVERIFY(std::hypot(last.x2 - points[4].x(), last.y2 - points[4].y()) < 0.01);
         // The PI table shows the kinds read back from the road.
         for (int row = 0; row < 5; ++row)
-            QCOMPARE(parts.crossKind(row), row % 4);
+            QCOMPARE(crossKind(row), row % 4);
     }
 
     // A line, a right spiral-arc-spiral and a line typed row by row, each new
@@ -203,144 +189,131 @@ private slots:
     // without a length dropped.
     void elementDesignReadsBackAsIntersectionPoints()
     {
-        const HorizonDialogParts parts(window_.get(), 1);
+        show(1);
         const QList<QPair<int, QString>> rows[] = {
-            {{MyItemModel::NorthColumn, "5000"},
-             {MyItemModel::EastColumn, "8000"},
-             {MyItemModel::StartAzimuthColumn, "45"},
-             {MyItemModel::LengthColumn, "200"},
-             {MyItemModel::StakeColumn, "1000"}},
-            {{MyItemModel::EndRadiusColumn, "300"}, {MyItemModel::LengthColumn, "80"}},
-            {{MyItemModel::StartRadiusColumn, "300"}, {MyItemModel::LengthColumn, "150"}},
-            {{MyItemModel::StartRadiusColumn, "300"}, {MyItemModel::LengthColumn, "80"}},
-            {{MyItemModel::LengthColumn, "250"}}};
+            {{M::NorthColumn, "5000"},
+             {M::EastColumn, "8000"},
+             {M::StartAzimuthColumn, "45"},
+             {M::LengthColumn, "200"},
+             {M::StakeColumn, "1000"}},
+            {{M::EndRadiusColumn, "300"}, {M::LengthColumn, "80"}},
+            {{M::StartRadiusColumn, "300"}, {M::LengthColumn, "150"}},
+            {{M::StartRadiusColumn, "300"}, {M::LengthColumn, "80"}},
+            {{M::LengthColumn, "250"}}};
         for (int row = 0; row < 5; ++row) {
-            parts.click("pushButton_4");
-            QCOMPARE(parts.elementView()->currentIndex().row(), row);
+            click("pushButton_4");
+            QCOMPARE(elementView()->currentIndex().row(), row);
             for (const auto& [column, text] : rows[row])
-                QVERIFY(parts.typeElement(row, column, text));
+                QVERIFY(typeElement(row, column, text));
         }
-        QCOMPARE(parts.elementColumn(MyItemModel::ElementColumn),
+        QCOMPARE(elementColumn(M::ElementColumn),
                  QStringList({"Line", "Spiral", "Arc", "Spiral", "Line", "End"}));
         for (const char* typed : {"-30", "0", "0.0005", "nan", "x"}) {
             // The box comes once the editor has closed.
             const ModalAnswers modal({press(QMessageBox::Ok)});
-            QVERIFY(parts.typeElement(0, MyItemModel::LengthColumn, typed));
+            QVERIFY(typeElement(0, M::LengthColumn, typed));
             QTRY_VERIFY(modal.allAnswered());
             QCOMPARE(modal.seen(), QStringList("warning: Invalide defination of road!"));
-            QCOMPARE(parts.elements()->cellText(0, MyItemModel::LengthColumn), QString("200.000"));
+            QCOMPARE(elements()->cellText(0, M::LengthColumn), QString("200.000"));
         }
-        QCOMPARE(boxRaisedBy([&] { parts.click("pushButton_6"); }), QString());
+        QCOMPARE(boxRaisedBy([&] { click("pushButton_6"); }), QString());
         checkUndoRedo("Apply elements", roadFields(RoadSet()));
         QVERIFY(std::fabs(theRoad.GetHorizon(1)->angle1 - dms2rad(45)) < 1e-9);
-        QCOMPARE(parts.elementColumn(MyItemModel::StakeColumn).last(), QString("1760.000"));
+        QCOMPARE(elementColumn(M::StakeColumn).last(), QString("1760.000"));
         // One curve point between the start and the end.
-        QCOMPARE(parts.crossTable()->rowCount(), 3);
-        QCOMPARE(parts.crossText(0, 0) + ' ' + parts.crossText(0, HorizonDialog::LColumn),
-                 QString("5000.000 1000.000"));
-        QCOMPARE(parts.crossKind(1), int(HorizonDialog::SpiralArcSpiralCurve));
-        QCOMPARE(parts.crossValue(1, HorizonDialog::RadiusRole), 300.0);
-        QCOMPARE(parts.crossValue(1, HorizonDialog::ArcLengthRole), 150.0);
-        QCOMPARE(parts.crossValue(1, HorizonDialog::SpiralInRole), 80.0);
+        QCOMPARE(crossTable()->rowCount(), 3);
+        QCOMPARE(crossText(0, 0) + ' ' + crossText(0, H::LColumn), QString("5000.000 1000.000"));
+        QCOMPARE(crossKind(1), int(H::SpiralArcSpiralCurve));
+        QCOMPARE(crossValue(1, H::RadiusRole), 300.0);
+        QCOMPARE(crossValue(1, H::ArcLengthRole), 150.0);
+        QCOMPARE(crossValue(1, H::SpiralInRole), 80.0);
 
         // "Angle" swaps the arc's "Length" and "Offset" cells, and only the
         // arc's: 30 degrees 0 minutes 0 seconds at radius 300.
-        const auto isLocked = [&parts](int row, int column) {
-            const QStandardItem* cell = parts.elements()->item(row, column);
-            return !cell->isEnabled() &&
-                   cell->background().color() == MyItemModel::kLockedCellColour;
+        const auto isLocked = [this](int row, int column) {
+            const QStandardItem* cell = elements()->item(row, column);
+            return !cell->isEnabled() && cell->background().color() == M::kLockedCellColour;
         };
-        parts.click("radioButton_2");
-        QVERIFY(isLocked(2, MyItemModel::LengthColumn));
-        QVERIFY(!isLocked(1, MyItemModel::LengthColumn));
-        QVERIFY(parts.typeElement(2, MyItemModel::OffsetColumn, "30"));
-        parts.click("pushButton_6");
+        click("radioButton_2");
+        QVERIFY(isLocked(2, M::LengthColumn));
+        QVERIFY(!isLocked(1, M::LengthColumn));
+        QVERIFY(typeElement(2, M::OffsetColumn, "30"));
+        click("pushButton_6");
         QVERIFY(std::fabs(theRoad.GetHorizon(3)->length - 300 * dms2rad(30)) < 1e-6);
-        QCOMPARE(parts.elements()->cellText(2, MyItemModel::LengthColumn),
+        QCOMPARE(elements()->cellText(2, M::LengthColumn),
                  QString::number(300 * dms2rad(30), 'f', 3));
-        parts.click("radioButton");
-        QVERIFY(isLocked(2, MyItemModel::OffsetColumn));
-        parts.selectElement(4);
-        parts.click("pushButton_4");
-        QVERIFY(parts.typeElement(5, MyItemModel::ElementColumn, "Line"));
-        parts.click("pushButton_6");
+        click("radioButton");
+        QVERIFY(isLocked(2, M::OffsetColumn));
+        selectElement(4);
+        click("pushButton_4");
+        QVERIFY(typeElement(5, M::ElementColumn, "Line"));
+        click("pushButton_6");
         QCOMPARE(theRoad.NumberOfHorizon(), 6);
-        QCOMPARE(parts.elements()->rowCount(), 6);
+        QCOMPARE(elements()->rowCount(), 6);
     }
 
     void firstAndLastPiRowsCarryNoCurve()
     {
-        const HorizonDialogParts parts(window_.get(), 0);
+        show(0);
         for (int i = 0; i < 3; ++i)
-            parts.click("pushButtonInsert");
+            click("pushButtonInsert");
         // Each new row was the end point; the former end point became a curve.
-        QCOMPARE(parts.crossKind(0), int(HorizonDialog::NoCurve));
-        QCOMPARE(parts.crossKind(1), int(HorizonDialog::ArcCurve));
-        QCOMPARE(parts.crossKind(2), int(HorizonDialog::NoCurve));
+        QCOMPARE(crossKind(0), int(H::NoCurve));
+        QCOMPARE(crossKind(1), int(H::ArcCurve));
+        QCOMPARE(crossKind(2), int(H::NoCurve));
         // Only the start station counts; the others look blank.
-        QCOMPARE(parts.crossTable()->item(1, HorizonDialog::LColumn)->background().color(),
-                 HorizonDialog::kBlankCellColour);
+        QCOMPARE(crossTable()->item(1, H::LColumn)->background().color(), H::kBlankCellColour);
         // A kind chosen for the end point snaps back.
-        parts.selectCross(2);
-        parts.get<QComboBox>("comboBox")->setCurrentIndex(HorizonDialog::ArcCurve);
-        QCOMPARE(parts.get<QComboBox>("comboBox")->currentIndex(), int(HorizonDialog::NoCurve));
+        selectCross(2);
+        get<QComboBox>("comboBox")->setCurrentIndex(H::ArcCurve);
+        QCOMPARE(get<QComboBox>("comboBox")->currentIndex(), int(H::NoCurve));
 
-        parts.selectCross(1);
-        retype(parts.field("radiusEdit"), "200");
-        retype(parts.field("lengthEdit"), "100");
-        parts.click("pushButtonModify");
-        const QString tangent = parts.field("t1Edit")->text();
+        selectCross(1);
+        retype(field("radiusEdit"), "200");
+        retype(field("lengthEdit"), "100");
+        click("pushButtonModify");
+        const QString tangent = field("t1Edit")->text();
         QCOMPARE(tangent, QString::number(200 * std::tan(0.25), 'f', 3));
-        retype(parts.field("radiusEdit"), "-5");
-        QCOMPARE(boxRaisedBy([&] { parts.click("pushButtonModify"); }),
+        retype(field("radiusEdit"), "-5");
+        QCOMPARE(boxRaisedBy([&] { click("pushButtonModify"); }),
                  QString("warning: road is wrong defined!"));
-        QCOMPARE(parts.field("t1Edit")->text(), tangent);
+        QCOMPARE(field("t1Edit")->text(), tangent);
 
         // A row inserted in the middle is a curve point.
-        parts.selectCross(0);
-        parts.click("pushButtonInsert");
-        QCOMPARE(parts.crossTable()->currentRow(), 1);
-        QCOMPARE(parts.crossKind(1), int(HorizonDialog::ArcCurve));
+        selectCross(0);
+        click("pushButtonInsert");
+        QCOMPARE(crossTable()->currentRow(), 1);
+        QCOMPARE(crossKind(1), int(H::ArcCurve));
     }
 
     void deletingPiRowsKeepsTheEndsWithoutCurves()
     {
-        // Five points with arcs of radius 500, the inner ones turning with
-        // the points.
-        const QList<QPointF> points = designPoints();
-        for (int i = 0; i < 5; ++i) {
-            CrossEntity c;
-            c.x = points[i].x();
-            c.y = points[i].y();
-            c.l = 100.0 * i;
-            c.radius = 500;
-            c.arcLen = 500 * std::fabs(kDeflections[i]) + 100 * (i % 4 == 0);
-            RoadSet::CalTangent(&c);
-            theRoad.InsertCross(c);
-        }
-        const HorizonDialogParts parts(window_.get(), 0);
+        QVERIFY(loadExampleRoad());
+        const CrossEntity second = *theRoad.GetCross(1);
+        show(0);
         // The new end point, then the new start point, lose their curves.
-        for (const auto& [deleted, end] : {std::pair(4, 3), std::pair(0, 0)}) {
-            parts.selectCross(deleted);
-            parts.click("pushButtonDelete");
-            QCOMPARE(parts.crossTable()->currentRow(), end);
-            QCOMPARE(parts.crossKind(end), int(HorizonDialog::NoCurve));
-            QCOMPARE(parts.crossValue(end, HorizonDialog::TangentInRole), 0.0);
-            QCOMPARE(parts.crossValue(end, HorizonDialog::TangentOutRole), 0.0);
+        for (const auto& [deleted, end] : {std::pair(5, 4), std::pair(0, 0)}) {
+            selectCross(deleted);
+            click("pushButtonDelete");
+            QCOMPARE(crossTable()->currentRow(), end);
+            QCOMPARE(crossKind(end), int(H::NoCurve));
+            QCOMPARE(crossValue(end, H::TangentInRole), 0.0);
+            QCOMPARE(crossValue(end, H::TangentOutRole), 0.0);
         }
         // The road starts at the start point as the table shows it.
-        QCOMPARE(parts.applyPoints(), QStringList());
+        QCOMPARE(applyPoints(), QStringList());
         const RoadEntity& line = *theRoad.GetHorizon(1);
-        QVERIFY(std::hypot(line.x1 - points[1].x(), line.y1 - points[1].y()) < 1e-3);
-        QCOMPARE(line.l1, 100.0);
+        QVERIFY(std::hypot(line.x1 - second.x, line.y1 - second.y) < 1e-3);
+        QCOMPARE(QString::number(line.l1, 'f', 3), QString::number(second.l, 'f', 3));
 
-        // Deleting an inner row shows the row that moved into its place.
-        parts.selectCross(1);
-        parts.click("pushButtonDelete");
-        QCOMPARE(parts.crossTable()->currentRow(), 1);
-        // Two points are too few to convert: the road only loses its points.
+        // Deleting an inner row shows the row that moved into its place. Two
+        // points are too few to convert: the road only loses its points.
+        selectCross(1);
+        click("pushButtonDelete");
+        QCOMPARE(crossTable()->currentRow(), 1);
+        click("pushButtonDelete");
         const int elements = theRoad.NumberOfHorizon();
-        parts.click("pushButtonApply");
+        click("pushButtonApply");
         QCOMPARE(theRoad.NumberOfCross(), 0);
         QCOMPARE(theRoad.NumberOfHorizon(), elements);
     }
@@ -351,26 +324,26 @@ private slots:
     {
         QVERIFY(loadExampleRoad());
         const QString before = roadFields(theRoad);
-        const HorizonDialogParts parts(window_.get(), 1);
+        show(1);
         // The third element becomes an arc without radius.
-        QVERIFY(parts.typeElement(2, MyItemModel::ElementColumn, "Arc"));
-        QVERIFY(parts.typeElement(2, MyItemModel::StartRadiusColumn, ""));
-        QCOMPARE(boxRaisedBy([&] { parts.click("pushButton_6"); }),
+        QVERIFY(typeElement(2, M::ElementColumn, "Arc"));
+        QVERIFY(typeElement(2, M::StartRadiusColumn, ""));
+        QCOMPARE(boxRaisedBy([&] { click("pushButton_6"); }),
                  QString("warning: Radius of arc should not be ZERO!"));
         QCOMPARE(roadFields(theRoad), before);
         QVERIFY(!theRoad.IsModified());
 
         // The second point's arc of 310 m, cut short: the curve misses its legs.
-        parts.get<QTabWidget>("tabWidget")->setCurrentIndex(0);
-        parts.designCurve(1, HorizonDialog::SpiralArcSpiralCurve, {"800", "150"});
-        const QStringList failure = parts.applyPoints();
+        get<QTabWidget>("tabWidget")->setCurrentIndex(0);
+        designCurve(1, H::SpiralArcSpiralCurve, {"800", "150"});
+        const QStringList failure = applyPoints();
         QCOMPARE(failure.value(0), QString("warning: the 2 intersection point is wrong defined!"));
         QVERIFY2(failure.value(1).startsWith("Its curve turns by "), qPrintable(failure.value(1)));
         QCOMPARE(roadFields(theRoad), before);
         QVERIFY(!theRoad.IsModified());
         QVERIFY(!history()->canUndo());
-        QCOMPARE(parts.crossValue(1, HorizonDialog::ArcLengthRole), 150.0);
-        QCOMPARE(parts.elements()->cellText(2, MyItemModel::StartRadiusColumn), QString("0.000"));
+        QCOMPARE(crossValue(1, H::ArcLengthRole), 150.0);
+        QCOMPARE(elements()->cellText(2, M::StartRadiusColumn), QString("0.000"));
     }
 
     // An engineer designs a curve by radius and spirals; its arc follows
@@ -381,54 +354,50 @@ private slots:
         answering({choose(VANTOREL_EXAMPLES "/traverse-12.dat")},
                   [&] { window_->onImport("Cass Data"); });
         QCOMPARE(theRoad.NumberOfCross(), 12);
-        const HorizonDialogParts parts(window_.get(), 0);
+        show(0);
         for (int row = 1; row < 11; ++row) {
             const double turn = legsTurnAt(row);
             const QString dms = QString::number(rad2dms(std::fabs(turn)), 'f', 7);
-            QCOMPARE(parts.crossText(row, HorizonDialog::DeflectionColumn),
-                     dms + (turn > 0 ? " R" : " L"));
+            QCOMPARE(crossText(row, H::DeflectionColumn), dms + (turn > 0 ? " R" : " L"));
         }
         // Spirals that turn further than the legs, with the longest that fit.
         const double turn = std::fabs(legsTurnAt(1));
-        parts.designCurve(1, HorizonDialog::SpiralArcSpiralCurve, {"400", "", "300", "300"});
+        designCurve(1, H::SpiralArcSpiralCurve, {"400", "", "300", "300"});
         const QString limit = QString::number(fitArc(400, 300, 300, turn).spiralInLimit, 'f', 3);
-        QCOMPARE(parts.applyPoints(),
+        QCOMPARE(applyPoints(),
                  QStringList({"warning: the 2 intersection point is wrong defined!",
                               "Its spirals of 300.000 m and 300.000 m turn further than its legs, "
                               "which turn by " +
-                                  parts.crossText(1, HorizonDialog::DeflectionColumn) +
-                                  ": spirals of at most " + limit + " m and " + limit +
-                                  " m leave room for an arc."}));
+                                  crossText(1, H::DeflectionColumn) + ": spirals of at most " +
+                                  limit + " m and " + limit + " m leave room for an arc."}));
         // Arcs of radius 500 at points 2 and 3: their tangents, R tan(Δ/2),
         // overlap on the 238 m between the points.
-        parts.designCurve(1, HorizonDialog::ArcCurve, {"500", ""});
-        parts.designCurve(2, HorizonDialog::ArcCurve, {"500", ""});
+        designCurve(1, H::ArcCurve, {"500", ""});
+        designCurve(2, H::ArcCurve, {"500", ""});
         const CrossEntity &p2 = *theRoad.GetCross(1), &p3 = *theRoad.GetCross(2);
         const double overlap = 500 * std::tan(turn / 2) +
                                500 * std::tan(std::fabs(legsTurnAt(2)) / 2) -
                                std::hypot(p3.x - p2.x, p3.y - p2.y);
-        QCOMPARE(parts.applyPoints().value(1),
+        QCOMPARE(applyPoints().value(1),
                  "The tangents of the 2 and the 3 intersection point overlap by " +
                      QString::number(overlap, 'f', 3) +
                      " m: shorten their curves or move the points apart.");
         QCOMPARE(theRoad.NumberOfHorizon(), 12);
 
-        parts.designCurve(2, HorizonDialog::NoCurve, {});
-        parts.designCurve(1, HorizonDialog::SpiralArcSpiralCurve, {"400", "", "60", "60"});
+        designCurve(2, H::NoCurve, {});
+        designCurve(1, H::SpiralArcSpiralCurve, {"400", "", "60", "60"});
         const QString arc = QString::number(400 * turn - 60, 'f', 3);
-        QCOMPARE(parts.field("deflectionEdit")->text(),
-                 parts.crossText(1, HorizonDialog::DeflectionColumn));
-        QCOMPARE(parts.field("lengthEdit")->placeholderText(), arc);
-        QCOMPARE(parts.crossText(1, HorizonDialog::ArcColumn), arc);
-        QCOMPARE(parts.crossTable()->item(1, HorizonDialog::ArcColumn)->foreground().color(),
-                 HorizonDialog::kComputedCellColour);
-        QCOMPARE(parts.applyPoints(), QStringList());
+        QCOMPARE(field("deflectionEdit")->text(), crossText(1, H::DeflectionColumn));
+        QCOMPARE(field("lengthEdit")->placeholderText(), arc);
+        QCOMPARE(crossText(1, H::ArcColumn), arc);
+        QCOMPARE(crossTable()->item(1, H::ArcColumn)->foreground().color(), H::kComputedCellColour);
+        QCOMPARE(applyPoints(), QStringList());
         QCOMPARE(theRoad.NumberOfHorizon(), 15);  // a start, eleven lines, one curve
         QCOMPARE(theRoad.GetHorizon(3)->type, 2);
         QVERIFY(std::fabs(theRoad.GetHorizon(3)->length - (400 * turn - 60)) < 1e-3);
         // Still computed: moving the next point changes the arc with it.
-        QVERIFY(parts.typeCross(2, HorizonDialog::XColumn, "3381600"));
-        QVERIFY(parts.crossText(1, HorizonDialog::ArcColumn) != arc);
+        QVERIFY(typeCross(2, H::XColumn, "3381600"));
+        QVERIFY(crossText(1, H::ArcColumn) != arc);
     }
 
     // The main window opens the dialog on the plan; Ctrl+Alt+O and I save
@@ -438,11 +407,10 @@ private slots:
         QVERIFY(loadExampleRoad());
         const int points = theRoad.NumberOfCross();
         window_->findChild<QAction*>("actionVerticalView")->trigger();
-        const QPointer<HorizonDialog> dialog = open<HorizonDialog>("actionHorizon");
+        const QPointer<HorizonDialog> dialog = dialog_ = open<HorizonDialog>("actionHorizon");
         QVERIFY(dialog);
         QVERIFY(window_->findChild<QAction*>("actionHorizonView")->isChecked());
-        const HorizonDialogParts parts(dialog);
-        QTableWidget* table = parts.crossTable();
+        QTableWidget* table = crossTable();
         const auto keys = [table](Qt::Key key, const QString& file, Qt::KeyboardModifiers more) {
             return answering({choose(file), press(QMessageBox::Ok)}, [&] {
                 QTest::keyClick(table, key, Qt::ControlModifier | Qt::AltModifier | more);
@@ -463,7 +431,7 @@ private slots:
         QCOMPARE(theRoad.NumberOfCross(), points);
         QCOMPARE(table->rowCount(), points);
         QCOMPARE(history()->count(), 1);
-        parts.click("pushButtonClose");
+        click("pushButtonClose");
         QTRY_VERIFY(dialog.isNull());
     }
 
@@ -471,75 +439,69 @@ private slots:
     // End row.
     void typedStartValuesTickTheirBoxes()
     {
-        // A line, a right spiral-arc-spiral of radius 250, a line, then a
-        // left arc of radius 300 that keeps its own start point.
+        // A line, a left arc that keeps its own start point, a line.
         theRoad.InsertHorizonPoint(1000, 2000, 500);
-        const double rows[][5] = {{1, 0, 0, 100, 0},  {3, 0, 250, 60, 0}, {2, 250, 250, 100, 0},
-                                  {3, 250, 0, 60, 0}, {1, 0, 0, 50, 0},   {2, -300, -300, 80, 2}};
-        for (const auto& row : rows) {
+        for (const auto& [type, radius, length, mode] :
+             {std::tuple(1, 0, 100, 0), std::tuple(2, -300, 80, 2), std::tuple(1, 0, 50, 0)}) {
             RoadEntity e;
-            QCOMPARE(e.set(int(row[0]), 1000, 2000, 0.5, row[1], row[2], row[3], int(row[4])), 0);
-            e.l1 = 500;
+            QCOMPARE(e.set(type, 1000, 2000, 0.5, radius, radius, length, mode), 0);
             theRoad.InsertHorizon(e);
         }
         QCOMPARE(theRoad.ApplyHorizon(), 0);
-        const HorizonDialogParts parts(window_.get(), 1);
-        const MyItemModel* model = parts.elements();
-        QVERIFY(model->isChecked(5, MyItemModel::NorthColumn));
-        QVERIFY(!model->isChecked(5, MyItemModel::StartAzimuthColumn));
-        const double east = model->value(1, MyItemModel::EastColumn);
-        // The value the editor shows, typed back: no change.
-        QVERIFY(parts.typeElement(1, MyItemModel::EastColumn, QString::number(east, 'f', 6)));
-        QVERIFY(!model->isChecked(1, MyItemModel::NorthColumn));
-        QVERIFY(parts.typeElement(1, MyItemModel::EastColumn, QString::number(east + 1, 'f', 3)));
-        QVERIFY(model->isChecked(1, MyItemModel::NorthColumn));
-        // Without a North value the start point is not the element's own.
-        QVERIFY(parts.typeElement(1, MyItemModel::NorthColumn, ""));
-        QVERIFY(!model->isChecked(1, MyItemModel::NorthColumn));
-        QVERIFY(parts.typeElement(1, MyItemModel::EastColumn, "7"));
-        QVERIFY(!model->isChecked(1, MyItemModel::NorthColumn));
-        QVERIFY(parts.typeElement(2, MyItemModel::StartAzimuthColumn, "123.4530"));
-        QVERIFY(model->isChecked(2, MyItemModel::StartAzimuthColumn));
-        QVERIFY(parts.typeElement(2, MyItemModel::StartAzimuthColumn, ""));
-        QVERIFY(!model->isChecked(2, MyItemModel::StartAzimuthColumn));
+        show(1);
+        const MyItemModel* model = elements();
+        QVERIFY(model->isChecked(1, M::NorthColumn));
+        QVERIFY(!model->isChecked(1, M::StartAzimuthColumn));
+        // The row and column typed into, the text, the box and its state
+        // after: the value the editor shows, typed back, is no change; the
+        // start point is the element's own only with a North value.
+        const QString east = QString::number(model->value(0, M::EastColumn), 'f', 6);
+        const std::tuple<int, int, QString, int, bool> typed[] = {
+            {0, M::EastColumn, east, M::NorthColumn, false},
+            {0, M::EastColumn, "7", M::NorthColumn, true},
+            {0, M::NorthColumn, "", M::NorthColumn, false},
+            {0, M::EastColumn, "8", M::NorthColumn, false},
+            {2, M::StartAzimuthColumn, "123.4530", M::StartAzimuthColumn, true},
+            {2, M::StartAzimuthColumn, "", M::StartAzimuthColumn, false}};
+        for (const auto& [row, column, text, box, ticked] : typed) {
+            QVERIFY(typeElement(row, column, text));
+            QCOMPARE(model->isChecked(row, box), ticked);
+        }
         // Letters read as 0.
-        QVERIFY(parts.typeElement(4, MyItemModel::StartRadiusColumn, "abc"));
-        QCOMPARE(model->cellText(4, MyItemModel::StartRadiusColumn), QString("0.000"));
+        QVERIFY(typeElement(2, M::StartRadiusColumn, "abc"));
+        QCOMPARE(model->cellText(2, M::StartRadiusColumn), QString("0.000"));
 
         // After the last element the row above becomes current: the End row
         // cannot be.
-        QTableView* view = parts.elementView();
-        parts.selectElement(2);
-        parts.click("pushButton_5");
-        QCOMPARE(view->currentIndex().row(), 2);
-        QCOMPARE(model->cellText(2, MyItemModel::ElementColumn), QString("Spiral"));
-        parts.selectElement(4);
-        parts.click("pushButton_5");
-        QCOMPARE(view->currentIndex().row(), 3);
+        QTableView* view = elementView();
+        selectElement(1);
+        click("pushButton_5");
+        QCOMPARE(view->currentIndex().row(), 1);
+        QCOMPARE(model->cellText(1, M::ElementColumn), QString("Line"));
+        click("pushButton_5");
+        QCOMPARE(view->currentIndex().row(), 0);
         view->setCurrentIndex(QModelIndex());
-        parts.click("pushButton_5");
-        QCOMPARE(model->rowCount(), 5);
-        QCOMPARE(theRoad.NumberOfHorizon(), 7);  // untouched until Apply
-        while (model->rowCount() > 1) {
-            parts.selectElement(0);
-            parts.click("pushButton_5");
-        }
-        parts.click("pushButton_6");
+        click("pushButton_5");
+        QCOMPARE(model->rowCount(), 2);
+        QCOMPARE(theRoad.NumberOfHorizon(), 4);  // untouched until Apply
+        selectElement(0);
+        click("pushButton_5");
+        click("pushButton_6");
         QCOMPARE(theRoad.NumberOfHorizon(), 0);
     }
 
     void arcThroughThreePointsKeepsItsOwnStartAndAzimuth()
     {
-        const HorizonDialogParts parts(window_.get(), 1);
+        show(1);
         // Two lines heading east from (0, 0).
-        parts.click("pushButton_4");
-        QVERIFY(parts.typeElement(0, MyItemModel::StartAzimuthColumn, "90"));
-        QVERIFY(parts.typeElement(0, MyItemModel::LengthColumn, "100"));
-        parts.click("pushButton_4");
-        QVERIFY(parts.typeElement(1, MyItemModel::ElementColumn, "Line"));
-        QVERIFY(parts.typeElement(1, MyItemModel::LengthColumn, "50"));
-        parts.selectElement(1);
-        ArcCalcDlg* dialog = openArcDialog(parts);
+        click("pushButton_4");
+        QVERIFY(typeElement(0, M::StartAzimuthColumn, "90"));
+        QVERIFY(typeElement(0, M::LengthColumn, "100"));
+        click("pushButton_4");
+        QVERIFY(typeElement(1, M::ElementColumn, "Line"));
+        QVERIFY(typeElement(1, M::LengthColumn, "50"));
+        selectElement(1);
+        ArcCalcDlg* dialog = openArcDialog();
         QVERIFY(dialog);
         auto* insert = dialog->findChild<QCheckBox*>("chkInsert");
 
@@ -557,21 +519,21 @@ private slots:
         insert->click();
         clickButton(dialog, "btnDone");
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(parts.elements()->rowCount(), 3);
+        QCOMPARE(elements()->rowCount(), 3);
 
         // An arc between the lines, far from where the first one ends.
-        QCOMPARE(openArcDialog(parts), dialog);
+        QCOMPARE(openArcDialog(), dialog);
         calculateArc(dialog, {"500", "500", "600", "600", "500", "700"});
         insert->click();
         clickButton(dialog, "btnDone");
         QVERIFY(!insert->isChecked());
-        const MyItemModel* model = parts.elements();
-        QCOMPARE(model->cellText(1, MyItemModel::ElementColumn), QString("Arc"));
-        QCOMPARE(model->cellText(1, MyItemModel::EndRadiusColumn), QString("100.0000"));
-        QCOMPARE(model->cellText(1, MyItemModel::StakeColumn), QString());
-        QVERIFY(model->isChecked(1, MyItemModel::NorthColumn));
-        QVERIFY(model->isChecked(1, MyItemModel::StartAzimuthColumn));
-        parts.click("pushButton_6");
+        const MyItemModel* model = elements();
+        QCOMPARE(model->cellText(1, M::ElementColumn), QString("Arc"));
+        QCOMPARE(model->cellText(1, M::EndRadiusColumn), QString("100.0000"));
+        QCOMPARE(model->cellText(1, M::StakeColumn), QString());
+        QVERIFY(model->isChecked(1, M::NorthColumn));
+        QVERIFY(model->isChecked(1, M::StartAzimuthColumn));
+        click("pushButton_6");
         const RoadEntity& arc = *theRoad.GetHorizon(2);
         QCOMPARE(QPointF(arc.x1, arc.y1), QPointF(500, 500));
         QVERIFY(std::fabs(arc.angle1) < 1e-9);
