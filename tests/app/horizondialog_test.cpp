@@ -407,8 +407,9 @@ private slots:
         QTRY_VERIFY(dialog.isNull());
     }
 
-    // Start values typed tick the element's boxes; Delete never removes the
-    // End row.
+    // Start values typed tick the element's boxes; an arc through three
+    // points keeps its own start and azimuth; Delete never removes the End
+    // row.
     void typedStartValuesTickTheirBoxes()
     {
         // A line, a left arc that keeps its own start point, a line.
@@ -443,40 +444,10 @@ private slots:
         QVERIFY(typeElement(2, M::StartRadiusColumn, "abc"));
         QCOMPARE(model->cellText(2, M::StartRadiusColumn), QString("0.000"));
 
-        // After the last element the row above becomes current: the End row
-        // cannot be.
-        QTableView* view = elementView();
-        selectElement(1);
-        click("pushButton_5");
-        QCOMPARE(view->currentIndex().row(), 1);
-        QCOMPARE(model->cellText(1, M::ElementColumn), QString("Line"));
-        click("pushButton_5");
-        QCOMPARE(view->currentIndex().row(), 0);
-        view->setCurrentIndex(QModelIndex());
-        click("pushButton_5");
-        QCOMPARE(model->rowCount(), 2);
-        QCOMPARE(theRoad.NumberOfHorizon(), 4);  // untouched until Apply
-        selectElement(0);
-        click("pushButton_5");
-        click("pushButton_6");
-        QCOMPARE(theRoad.NumberOfHorizon(), 0);
-    }
-
-    void arcThroughThreePointsKeepsItsOwnStartAndAzimuth()
-    {
-        show(1);
-        // Two lines heading east from (0, 0).
-        click("pushButton_4");
-        QVERIFY(typeElement(0, M::StartAzimuthColumn, "90"));
-        QVERIFY(typeElement(0, M::LengthColumn, "100"));
-        click("pushButton_4");
-        QVERIFY(typeElement(1, M::ElementColumn, "Line"));
-        QVERIFY(typeElement(1, M::LengthColumn, "50"));
-        selectElement(1);
+        selectElement(2);
         ArcCalcDlg* dialog = openArcDialog();
         QVERIFY(dialog);
         auto* insert = dialog->findChild<QCheckBox*>("chkInsert");
-
         // North, turning right through east to south.
         QCOMPARE(calculateArc(dialog, {"0", "0", "100", "100", "0", "200"}),
                  "0.0000 100.0000 100.0000 " + QString::number(100 * M_PI, 'f', 4) +
@@ -491,27 +462,47 @@ private slots:
         insert->click();
         clickButton(dialog, "btnDone");
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(elements()->rowCount(), 3);
-
-        // An arc between the lines, far from where the first one ends.
+        QCOMPARE(model->rowCount(), 4);
+        // An arc before the last line, far from where the one before ends.
         QCOMPARE(openArcDialog(), dialog);
         calculateArc(dialog, {"500", "500", "600", "600", "500", "700"});
         insert->click();
         clickButton(dialog, "btnDone");
         QVERIFY(!insert->isChecked());
-        const MyItemModel* model = elements();
-        QCOMPARE(model->cellText(1, M::ElementColumn), QString("Arc"));
-        QCOMPARE(model->cellText(1, M::EndRadiusColumn), QString("100.0000"));
-        QVERIFY(model->isChecked(1, M::NorthColumn));
-        QVERIFY(model->isChecked(1, M::StartAzimuthColumn));
+        QCOMPARE(
+            model->cellText(2, M::ElementColumn) + ' ' + model->cellText(2, M::EndRadiusColumn),
+            QString("Arc 100.0000"));
+        QVERIFY(model->isChecked(2, M::NorthColumn));
+        QVERIFY(model->isChecked(2, M::StartAzimuthColumn));
         click("pushButton_6");
-        const RoadEntity& arc = *theRoad.GetHorizon(2);
+        const RoadEntity &before = *theRoad.GetHorizon(2), &arc = *theRoad.GetHorizon(3);
         QCOMPARE(QPointF(arc.x1, arc.y1), QPointF(500, 500));
         QVERIFY(std::fabs(arc.angle1) < 1e-9);
-        QCOMPARE(arc.l1, 100.0);
+        QCOMPARE(arc.l1, before.l1 + before.length);
         // The line after it goes on from the arc's end.
-        const RoadEntity& line = *theRoad.GetHorizon(3);
+        const RoadEntity& line = *theRoad.GetHorizon(4);
         QVERIFY(std::hypot(line.x1 - 500, line.y1 - 700) < 1e-3);
+
+        // After the last element the row above becomes current: the End row
+        // cannot be.
+        QTableView* view = elementView();
+        selectElement(1);
+        click("pushButton_5");
+        QCOMPARE(view->currentIndex().row(), 1);
+        QCOMPARE(model->cellText(1, M::ElementColumn), QString("Arc"));
+        selectElement(2);
+        click("pushButton_5");
+        QCOMPARE(view->currentIndex().row(), 1);
+        view->setCurrentIndex(QModelIndex());
+        click("pushButton_5");
+        QCOMPARE(model->rowCount(), 3);
+        QCOMPARE(theRoad.NumberOfHorizon(), 5);  // untouched until Apply
+        for (int i = 0; i < 2; ++i) {
+            selectElement(0);
+            click("pushButton_5");
+        }
+        click("pushButton_6");
+        QCOMPARE(theRoad.NumberOfHorizon(), 0);
     }
 };
 
