@@ -255,11 +255,35 @@ private slots:
         QCOMPARE(elements()->rowCount(), 6);
     }
 
-    void deletingPiRowsKeepsTheEndsWithoutCurves()
+    // A refused Apply on either tab leaves the road as it was and the rows
+    // as typed, for correction. Deleted PI rows that leave an end keep it
+    // without a curve.
+    void refusedApplyKeepsTheRoadAndTheRows()
     {
         QVERIFY(loadExampleRoad());
+        const QString before = roadFields(theRoad);
         const CrossEntity second = *theRoad.GetCross(1);
-        show(0);
+        show(1);
+        // The third element becomes an arc without radius.
+        QVERIFY(typeElement(2, M::ElementColumn, "Arc"));
+        QVERIFY(typeElement(2, M::StartRadiusColumn, ""));
+        QCOMPARE(boxRaisedBy([&] { click("pushButton_6"); }),
+                 QString("warning: Radius of arc should not be ZERO!"));
+        QCOMPARE(roadFields(theRoad), before);
+        QVERIFY(!theRoad.IsModified());
+
+        // The second point's arc of 310 m, cut short: the curve misses its legs.
+        dialog_->findChild<QTabWidget*>("tabWidget")->setCurrentIndex(0);
+        designCurve(1, H::SpiralArcSpiralCurve, {"800", "150"});
+        const QStringList failure = applyPoints();
+        QCOMPARE(failure.value(0), QString("warning: the 2 intersection point is wrong defined!"));
+        QVERIFY2(failure.value(1).startsWith("Its curve turns by "), qPrintable(failure.value(1)));
+        QCOMPARE(roadFields(theRoad), before);
+        QVERIFY(!theRoad.IsModified());
+        QVERIFY(!history()->canUndo());
+        QCOMPARE(crossValue(1, H::ArcLengthRole), 150.0);
+        QCOMPARE(elements()->cellText(2, M::StartRadiusColumn), QString("0.000"));
+
         // The new end point, then the new start point, lose their curves.
         for (const auto& [deleted, end] : {std::pair(5, 4), std::pair(0, 0)}) {
             selectCross(deleted);
@@ -284,34 +308,6 @@ private slots:
         click("pushButtonApply");
         QCOMPARE(theRoad.NumberOfCross(), 0);
         QCOMPARE(theRoad.NumberOfHorizon(), elements);
-    }
-
-    // A refused Apply on either tab leaves the road as it was and the rows
-    // as typed, for correction.
-    void refusedApplyKeepsTheRoadAndTheRows()
-    {
-        QVERIFY(loadExampleRoad());
-        const QString before = roadFields(theRoad);
-        show(1);
-        // The third element becomes an arc without radius.
-        QVERIFY(typeElement(2, M::ElementColumn, "Arc"));
-        QVERIFY(typeElement(2, M::StartRadiusColumn, ""));
-        QCOMPARE(boxRaisedBy([&] { click("pushButton_6"); }),
-                 QString("warning: Radius of arc should not be ZERO!"));
-        QCOMPARE(roadFields(theRoad), before);
-        QVERIFY(!theRoad.IsModified());
-
-        // The second point's arc of 310 m, cut short: the curve misses its legs.
-        dialog_->findChild<QTabWidget*>("tabWidget")->setCurrentIndex(0);
-        designCurve(1, H::SpiralArcSpiralCurve, {"800", "150"});
-        const QStringList failure = applyPoints();
-        QCOMPARE(failure.value(0), QString("warning: the 2 intersection point is wrong defined!"));
-        QVERIFY2(failure.value(1).startsWith("Its curve turns by "), qPrintable(failure.value(1)));
-        QCOMPARE(roadFields(theRoad), before);
-        QVERIFY(!theRoad.IsModified());
-        QVERIFY(!history()->canUndo());
-        QCOMPARE(crossValue(1, H::ArcLengthRole), 150.0);
-        QCOMPARE(elements()->cellText(2, M::StartRadiusColumn), QString("0.000"));
     }
 
     // An engineer designs a curve by radius and spirals; its arc follows
