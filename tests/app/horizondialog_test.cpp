@@ -310,14 +310,18 @@ private slots:
         QCOMPARE(theRoad.NumberOfHorizon(), elements);
     }
 
-    // An engineer designs a curve by radius and spirals; its arc follows
-    // from the turn of the legs, which the table shows. Curves that do not
-    // fit are explained before the road is touched.
+    // The main window opens the dialog on the plan. An engineer designs a
+    // curve by radius and spirals; its arc follows from the turn of the
+    // legs, which the table shows. Curves that do not fit are explained.
+    // Ctrl+Alt+O and I save and load PI files.
     void arcFollowsFromTheTurnOfTheLegs()
     {
         answering({choose(VANTOREL_EXAMPLES "/traverse-12.dat")},
                   [&] { window_->onImport("Cass Data"); });
-        show(0);
+        window_->findChild<QAction*>("actionVerticalView")->trigger();
+        const QPointer<HorizonDialog> dialog = dialog_ = open<HorizonDialog>("actionHorizon");
+        QVERIFY(dialog);
+        QVERIFY(window_->findChild<QAction*>("actionHorizonView")->isChecked());
         for (int row = 1; row < 11; ++row) {
             const double turn = legsTurnAt(row);
             QCOMPARE(crossText(row, H::DeflectionColumn),
@@ -358,18 +362,8 @@ private slots:
         // Still computed: moving the next point changes the arc with it.
         QVERIFY(typeCross(2, H::XColumn, "3381600"));
         QVERIFY(crossText(1, H::ArcColumn) != arc);
-    }
 
-    // The main window opens the dialog on the plan; Ctrl+Alt+O and I save
-    // and load PI files.
-    void piFilesTravelThroughCtrlAltKeys()
-    {
-        QVERIFY(loadExampleRoad());
-        const int points = theRoad.NumberOfCross();
-        window_->findChild<QAction*>("actionVerticalView")->trigger();
-        const QPointer<HorizonDialog> dialog = dialog_ = open<HorizonDialog>("actionHorizon");
-        QVERIFY(dialog);
-        QVERIFY(window_->findChild<QAction*>("actionHorizonView")->isChecked());
+        const int points = theRoad.NumberOfCross(), steps = history()->count();
         QTableWidget* table = crossTable();
         const auto keys = [table](Qt::Key key, const QString& file, Qt::KeyboardModifiers more) {
             return answering({choose(file), press(QMessageBox::Ok)}, [&] {
@@ -388,7 +382,7 @@ private slots:
         QCOMPARE(keys(Qt::Key_I, dir_.filePath("bad.cross"), {}).last(),
                  QString("warning: load cross file failed"));
         QCOMPARE(theRoad.NumberOfCross(), points);
-        QCOMPARE(history()->count(), 1);
+        QCOMPARE(history()->count(), steps + 1);
         click("pushButtonClose");
         QTRY_VERIFY(dialog.isNull());
     }
