@@ -8,7 +8,6 @@
 #include "editors/myitemmodel.h"
 
 #include <QContextMenuEvent>
-#include <QLoggingCategory>
 #include <QMenu>
 #include <QTabWidget>
 #include <QTableView>
@@ -53,7 +52,6 @@ private:
     }
     int crossKind(int row) const { return int(crossValue(row, H::KindRole)); }
     QString crossText(int row, int column) const { return crossTable()->item(row, column)->text(); }
-    // The texts of one column of the element table, row by row.
     QStringList elementColumn(int column) const
     {
         QStringList texts;
@@ -90,13 +88,6 @@ private:
                                                              : seen + QStringList(details);
     }
 
-    // The turn of the legs at point i of the road, as the library has it.
-    static double legsTurnAt(int i)
-    {
-        return legDeflection(*theRoad.GetCross(i - 1), *theRoad.GetCross(i),
-                             *theRoad.GetCross(i + 1));
-    }
-
     // The arc dialog as the element table's context menu opens it.
     ArcCalcDlg* openArcDialog() const
     {
@@ -128,7 +119,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { QLoggingCategory::setFilterRules("default.debug=false"); }
 
     // Each new PI row is the end point, which carries no curve; the row
     // before becomes a curve. The curves typed under the table convert to
@@ -322,6 +312,11 @@ private slots:
         const QPointer<HorizonDialog> dialog = dialog_ = open<HorizonDialog>("actionHorizon");
         QVERIFY(dialog);
         QVERIFY(window_->findChild<QAction*>("actionHorizonView")->isChecked());
+        // The turn of the legs at point i of the road, as the library has it.
+        const auto legsTurnAt = [](int i) {
+            return legDeflection(*theRoad.GetCross(i - 1), *theRoad.GetCross(i),
+                                 *theRoad.GetCross(i + 1));
+        };
         for (int row = 1; row < 11; ++row) {
             const double turn = legsTurnAt(row);
             QCOMPARE(crossText(row, H::DeflectionColumn),
