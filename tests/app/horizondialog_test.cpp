@@ -183,7 +183,8 @@ private slots:
     // A line, a right spiral-arc-spiral and a line typed row by row, each new
     // row keeping the type Insert suggests; lengths no element may have
     // refused in their cell; an arc dimensioned by its angle; a row left
-    // without a length dropped.
+    // without a length dropped; start values typed ticking their boxes; an
+    // arc through three points; rows deleted.
     void elementDesignReadsBackAsIntersectionPoints()
     {
         show(1);
@@ -243,6 +244,91 @@ private slots:
         click("pushButton_6");
         QCOMPARE(theRoad.NumberOfHorizon(), 6);
         QCOMPARE(elements()->rowCount(), 6);
+
+        // The row and column typed into, the text, the box and its state
+        // after: the value the editor shows, typed back, is no change; the
+        // start point is the element's own only with a North value.
+        const MyItemModel* model = elements();
+        const QString east = QString::number(model->value(1, M::EastColumn), 'f', 6);
+        const std::tuple<int, int, QString, int, bool> typedStart[] = {
+            {1, M::EastColumn, east, M::NorthColumn, false},
+            {1, M::EastColumn, "7", M::NorthColumn, true},
+            {1, M::NorthColumn, "", M::NorthColumn, false},
+            {1, M::EastColumn, "8", M::NorthColumn, false},
+            {2, M::StartAzimuthColumn, "123.4530", M::StartAzimuthColumn, true}};
+        for (const auto& [row, column, text, box, ticked] : typedStart) {
+            QVERIFY(typeElement(row, column, text));
+            QCOMPARE(model->isChecked(row, box), ticked);
+        }
+        // Letters read as 0.
+        QVERIFY(typeElement(4, M::StartRadiusColumn, "abc"));
+        QCOMPARE(model->cellText(4, M::StartRadiusColumn), QString("0.000"));
+        // The road keeps whose start values are the element's own.
+        click("pushButton_6");
+        QVERIFY(model->isChecked(2, M::StartAzimuthColumn) && !model->isChecked(2, M::NorthColumn));
+        QVERIFY(typeElement(2, M::StartAzimuthColumn, ""));
+        QVERIFY(!model->isChecked(2, M::StartAzimuthColumn));
+
+        // An arc through three points keeps its own start and azimuth.
+        selectElement(4);
+        ArcCalcDlg* dialog = openArcDialog();
+        QVERIFY(dialog);
+        auto* insert = dialog->findChild<QCheckBox*>("chkInsert");
+        // North, turning right through east to south.
+        QCOMPARE(calculateArc(dialog, {"0", "0", "100", "100", "0", "200"}),
+                 "0.0000 100.0000 100.0000 " + QString::number(100 * M_PI, 'f', 4) +
+                     " 0.0000000 180.0000000");
+        // Points on a line: the arc calculated before is neither shown nor
+        // inserted.
+        QCOMPARE(boxRaisedBy([&] {
+                     calculateArc(dialog, {"0", "0", "10", "10", "20", "20"});
+                 }),
+                 QString("warning: the three points are on a line!"));
+        QVERIFY(dialog->findChild<QLineEdit*>("editR")->text().isEmpty());
+        insert->click();
+        clickButton(dialog, "btnDone");
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(model->rowCount(), 6);
+        // An arc before the last line, far from where the one before ends.
+        QCOMPARE(openArcDialog(), dialog);
+        calculateArc(dialog, {"500", "500", "600", "600", "500", "700"});
+        insert->click();
+        clickButton(dialog, "btnDone");
+        QVERIFY(!insert->isChecked());
+        QCOMPARE(
+            model->cellText(4, M::ElementColumn) + ' ' + model->cellText(4, M::EndRadiusColumn),
+            QString("Arc 100.0000"));
+        QVERIFY(model->isChecked(4, M::NorthColumn));
+        QVERIFY(model->isChecked(4, M::StartAzimuthColumn));
+        click("pushButton_6");
+        const RoadEntity &before = *theRoad.GetHorizon(4), &arc = *theRoad.GetHorizon(5);
+        QCOMPARE(QPointF(arc.x1, arc.y1), QPointF(500, 500));
+        QVERIFY(std::fabs(arc.angle1) < 1e-9);
+        QCOMPARE(arc.l1, before.l1 + before.length);
+        // The line after it goes on from the arc's end.
+        const RoadEntity& line = *theRoad.GetHorizon(6);
+        QVERIFY(std::hypot(line.x1 - 500, line.y1 - 700) < 1e-3);
+
+        // After the last element the row above becomes current: the End row
+        // cannot be. The road is untouched until Apply.
+        QTableView* view = elementView();
+        selectElement(1);
+        click("pushButton_5");
+        QCOMPARE(view->currentIndex().row(), 1);
+        QCOMPARE(model->cellText(1, M::ElementColumn), QString("Arc"));
+        selectElement(4);
+        click("pushButton_5");
+        QCOMPARE(view->currentIndex().row(), 3);
+        view->setCurrentIndex(QModelIndex());
+        click("pushButton_5");
+        QCOMPARE(model->rowCount(), 5);
+        QCOMPARE(theRoad.NumberOfHorizon(), 7);
+        for (int i = 0; i < 4; ++i) {
+            selectElement(0);
+            click("pushButton_5");
+        }
+        click("pushButton_6");
+        QCOMPARE(theRoad.NumberOfHorizon(), 0);
     }
 
     // A refused Apply on either tab leaves the road as it was and the rows
@@ -380,104 +466,6 @@ private slots:
         QCOMPARE(history()->count(), steps + 1);
         click("pushButtonClose");
         QTRY_VERIFY(dialog.isNull());
-    }
-
-    // Start values typed tick the element's boxes; an arc through three
-    // points keeps its own start and azimuth; Delete never removes the End
-    // row.
-    void typedStartValuesTickTheirBoxes()
-    {
-        // A line, a left arc that keeps its own start point, a line.
-        theRoad.InsertHorizonPoint(1000, 2000, 500);
-        for (const auto& [type, radius, length, mode] :
-             {std::tuple(1, 0, 100, 0), std::tuple(2, -300, 80, 2), std::tuple(1, 0, 50, 0)}) {
-            RoadEntity e;
-            QCOMPARE(e.set(type, 1000, 2000, 0.5, radius, radius, length, mode), 0);
-            theRoad.InsertHorizon(e);
-        }
-        QCOMPARE(theRoad.ApplyHorizon(), 0);
-        show(1);
-        const MyItemModel* model = elements();
-        QVERIFY(model->isChecked(1, M::NorthColumn));
-        QVERIFY(!model->isChecked(1, M::StartAzimuthColumn));
-        // The row and column typed into, the text, the box and its state
-        // after: the value the editor shows, typed back, is no change; the
-        // start point is the element's own only with a North value.
-        const QString east = QString::number(model->value(0, M::EastColumn), 'f', 6);
-        const std::tuple<int, int, QString, int, bool> typed[] = {
-            {0, M::EastColumn, east, M::NorthColumn, false},
-            {0, M::EastColumn, "7", M::NorthColumn, true},
-            {0, M::NorthColumn, "", M::NorthColumn, false},
-            {0, M::EastColumn, "8", M::NorthColumn, false},
-            {2, M::StartAzimuthColumn, "123.4530", M::StartAzimuthColumn, true},
-            {2, M::StartAzimuthColumn, "", M::StartAzimuthColumn, false}};
-        for (const auto& [row, column, text, box, ticked] : typed) {
-            QVERIFY(typeElement(row, column, text));
-            QCOMPARE(model->isChecked(row, box), ticked);
-        }
-        // Letters read as 0.
-        QVERIFY(typeElement(2, M::StartRadiusColumn, "abc"));
-        QCOMPARE(model->cellText(2, M::StartRadiusColumn), QString("0.000"));
-
-        selectElement(2);
-        ArcCalcDlg* dialog = openArcDialog();
-        QVERIFY(dialog);
-        auto* insert = dialog->findChild<QCheckBox*>("chkInsert");
-        // North, turning right through east to south.
-        QCOMPARE(calculateArc(dialog, {"0", "0", "100", "100", "0", "200"}),
-                 "0.0000 100.0000 100.0000 " + QString::number(100 * M_PI, 'f', 4) +
-                     " 0.0000000 180.0000000");
-        // Points on a line: the arc calculated before is neither shown nor
-        // inserted.
-        QCOMPARE(boxRaisedBy([&] {
-                     calculateArc(dialog, {"0", "0", "10", "10", "20", "20"});
-                 }),
-                 QString("warning: the three points are on a line!"));
-        QVERIFY(dialog->findChild<QLineEdit*>("editR")->text().isEmpty());
-        insert->click();
-        clickButton(dialog, "btnDone");
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(model->rowCount(), 4);
-        // An arc before the last line, far from where the one before ends.
-        QCOMPARE(openArcDialog(), dialog);
-        calculateArc(dialog, {"500", "500", "600", "600", "500", "700"});
-        insert->click();
-        clickButton(dialog, "btnDone");
-        QVERIFY(!insert->isChecked());
-        QCOMPARE(
-            model->cellText(2, M::ElementColumn) + ' ' + model->cellText(2, M::EndRadiusColumn),
-            QString("Arc 100.0000"));
-        QVERIFY(model->isChecked(2, M::NorthColumn));
-        QVERIFY(model->isChecked(2, M::StartAzimuthColumn));
-        click("pushButton_6");
-        const RoadEntity &before = *theRoad.GetHorizon(2), &arc = *theRoad.GetHorizon(3);
-        QCOMPARE(QPointF(arc.x1, arc.y1), QPointF(500, 500));
-        QVERIFY(std::fabs(arc.angle1) < 1e-9);
-        QCOMPARE(arc.l1, before.l1 + before.length);
-        // The line after it goes on from the arc's end.
-        const RoadEntity& line = *theRoad.GetHorizon(4);
-        QVERIFY(std::hypot(line.x1 - 500, line.y1 - 700) < 1e-3);
-
-        // After the last element the row above becomes current: the End row
-        // cannot be.
-        QTableView* view = elementView();
-        selectElement(1);
-        click("pushButton_5");
-        QCOMPARE(view->currentIndex().row(), 1);
-        QCOMPARE(model->cellText(1, M::ElementColumn), QString("Arc"));
-        selectElement(2);
-        click("pushButton_5");
-        QCOMPARE(view->currentIndex().row(), 1);
-        view->setCurrentIndex(QModelIndex());
-        click("pushButton_5");
-        QCOMPARE(model->rowCount(), 3);
-        QCOMPARE(theRoad.NumberOfHorizon(), 5);  // untouched until Apply
-        for (int i = 0; i < 2; ++i) {
-            selectElement(0);
-            click("pushButton_5");
-        }
-        click("pushButton_6");
-        QCOMPARE(theRoad.NumberOfHorizon(), 0);
     }
 };
 
