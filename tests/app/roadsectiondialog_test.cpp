@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(theRoad.NumberOfSections(), 6);
         QVERIFY(!theRoad.IsModified());
 
-        // "Ok" replaces the sections but for the third row: it overlaps.
+        // "Ok" replaces the sections but for the third row, which overlaps.
         QVERIFY(dialog_ = open<RoadSectionDialog>("actionSection"));
         QCOMPARE(boxRaisedBy([this] { click("delButton"); }),
                  QString("warning: please select a row to delete!"));
@@ -78,11 +78,11 @@ private slots:
         newRow("500", "1000", 1, 1);
         newRow("900", "1200", 0, 0);
         newRow("1000", "1500", 1, 0);
-        QCOMPARE(boxRaisedBy([this] { click("okButton"); }),
-                 QString("warning: the 2 item cannot be added!"));
+        const Answer ok = press(QMessageBox::Ok);
+        QCOMPARE(answering({ok, ok, ok, ok}, [this] { click("okButton"); }),
+                 QStringList({"warning: the 2 item cannot be added!", "unanswered"}));
         QTRY_VERIFY(dialog_.isNull());
         QVERIFY(theRoad.IsModified());
-        QCOMPARE(theRoad.NumberOfSections(), 3);
         QCOMPARE(section(0) + ", " + section(1) + ", " + section(2),
                  QString("0-500 Fill/Cut, 500-1000 Cut/Cut, 1000-1500 Cut/Fill"));
     }
