@@ -438,10 +438,9 @@ private slots:
         QVERIFY(crossText(1, H::ArcColumn) != arc);
 
         const int points = theRoad.NumberOfCross(), steps = history()->count();
-        QTableWidget* table = crossTable();
-        const auto keys = [table](Qt::Key key, const QString& file, Qt::KeyboardModifiers more) {
+        const auto keys = [this](Qt::Key key, const QString& file, Qt::KeyboardModifiers more) {
             return answering({choose(file), press(QMessageBox::Ok)}, [&] {
-                QTest::keyClick(table, key, Qt::ControlModifier | Qt::AltModifier | more);
+                QTest::keyClick(crossTable(), key, Qt::ControlModifier | Qt::AltModifier | more);
             });
         };
         const QString file = dir_.filePath(QString::fromUtf8("交点-PI.cross"));
