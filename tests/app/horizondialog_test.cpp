@@ -316,10 +316,9 @@ private slots:
         click("pushButton_5");
         QCOMPARE(model->rowCount(), 5);
         QCOMPARE(theRoad.NumberOfHorizon(), 7);
-        for (int i = 0; i < 4; ++i) {
-            selectElement(0);
+        selectElement(0);
+        for (int i = 0; i < 4; ++i)
             click("pushButton_5");
-        }
         click("pushButton_6");
         QCOMPARE(theRoad.NumberOfHorizon(), 0);
     }
