@@ -12,24 +12,21 @@ class PtEnumDialogTest : public DialogTest
 private:
     PtEnumDialog* dialog_ = nullptr;
 
-    QLineEdit* edit(const char* name) const { return dialog_->findChild<QLineEdit*>(name); }
     QString label(const char* name) const { return dialog_->findChild<QLabel*>(name)->text(); }
 
-    // Clicks "btnNext" or "btnLast" once per step; each step names the box
-    // it raises, if any, and the kind and station then shown, at the
-    // centre-line point of that station.
-    struct Step
+    // Types the start mile and the step, unless null, then clicks Next (">")
+    // or Last ("<") once per click, which names the kind and station then
+    // shown and the box raised, if any; the point shown is the centre-line
+    // point of that station.
+    void walk(const char* mile, const char* step, const QStringList& clicks) const
     {
-        const char* button;
-        const char* shown;
-        const char* message = "";
-    };
-    void walk(std::initializer_list<Step> steps) const
-    {
-        for (const Step& step : steps) {
-            QCOMPARE(boxRaisedBy([&] { clickButton(dialog_, step.button); }),
-                     QString(step.message));
-            QCOMPARE(label("labelKP") + ' ' + label("labelL"), QString(step.shown));
+        for (const auto& [name, text] : {std::pair("mile", mile), std::pair("lineEditStep", step)})
+            if (text)
+                retype(dialog_->findChild<QLineEdit*>(name), text);
+        for (const QString& c : clicks) {
+            const QString box = boxRaisedBy(
+                [&] { clickButton(dialog_, c.startsWith('>') ? "btnNext" : "btnLast"); });
+            QCOMPARE((label("labelKP") + ' ' + label("labelL") + ' ' + box).trimmed(), c.mid(2));
             double x = 0, y = 0;
             QVERIFY(theRoad.L2XY(label("labelL").toDouble(), 0, &x, &y));
             QCOMPARE(label("labelX") + ' ' + label("labelY"),
@@ -38,58 +35,34 @@ private:
     }
 
 private slots:
-    void init()
+    void walksFromTheFieldsWheneverTheyChange()
     {
-        DialogTest::init();
         QVERIFY(loadExampleRoad());
-        // The action is hidden from the menus but still works.
         QVERIFY(dialog_ = open<PtEnumDialog>("actionEnum_Pt"));
-    }
-
-    void steppingToTheEndAndBack()
-    {
-        retype(edit("mile"), "4050");
-        walk({{"btnNext", "NORM 4060.0000"},
-              {"btnNext", "NORM 4080.0000"},
-              {"btnNext", "NORM 4100.0000"},
-              {"btnNext", "NORM 4120.0000"},
-              {"btnNext", "TAIL 4120.0000"},
-              {"btnNext", "TAIL 4120.0000", "End: Reach the End"},
-              {"btnLast", "NORM 4100.0000"}});
-        // "Start Mile" keeps the farthest station.
-        QCOMPARE(edit("mile")->text(), QString("4120.0000"));
-        retype(edit("mile"), "30");
-        walk({{"btnLast", "NORM 20.0000"},
-              {"btnLast", "NORM 0.0000"},
-              {"btnLast", "HEAD 0.0000"},
-              {"btnLast", "HEAD 0.0000", "Head: Reach the Head"}});
-        // The straight meets the entry spiral at 420.
-        retype(edit("lineEditStep"), "25");
-        retype(edit("mile"), "410");
-        walk({{"btnNext", "MAIN 420.0000"},
-              {"btnNext", "NORM 425.0000"},
-              {"btnLast", "MAIN 420.0000"}});
-    }
-
-    void walkStartsFromTheFieldsWheneverTheyChange()
-    {
-        // A new dialog: from the road start, every 20 m.
+        // A new dialog walks from the road start, every 20 m.
         QCOMPARE(boxRaisedBy([&] { clickButton(dialog_, "btnLast"); }),
                  QString("Head: Reach the Head"));
-        walk({{"btnNext", "NORM 20.0000"}, {"btnNext", "NORM 40.0000"}});
-        retype(edit("lineEditStep"), "50");
-        walk({{"btnNext", "NORM 50.0000"}});
+        walk(nullptr, nullptr, {"> NORM 20.0000", "> NORM 40.0000"});
+        walk(nullptr, "50", {"> NORM 50.0000"});
         // Not a positive interval: 20 m; not a number: the road start.
-        retype(edit("lineEditStep"), "-5");
-        walk({{"btnNext", "NORM 60.0000"}});
-        retype(edit("mile"), "x");
-        walk({{"btnNext", "NORM 20.0000"}});
+        walk(nullptr, "-5", {"> NORM 60.0000"});
+        walk("x", nullptr, {"> NORM 20.0000"});
+
+        walk("4070", nullptr,
+             {"> NORM 4080.0000", "> NORM 4100.0000", "> NORM 4120.0000", "> TAIL 4120.0000",
+              "> TAIL 4120.0000 End: Reach the End", "< NORM 4100.0000"});
+        // "Start Mile" keeps the farthest station.
+        QCOMPARE(dialog_->findChild<QLineEdit*>("mile")->text(), QString("4120.0000"));
+        walk("10", nullptr,
+             {"< NORM 0.0000", "< HEAD 0.0000", "< HEAD 0.0000 Head: Reach the Head"});
+        // The straight meets the entry spiral at 420.
+        walk("410", "25", {"> MAIN 420.0000", "> NORM 425.0000", "< MAIN 420.0000"});
     }
 
     void roadWithoutAlignmentWarns()
     {
-        theRoad.NewRoad();
         theRoad.InsertHorizonPoint(0, 0, 0);
+        QVERIFY(dialog_ = open<PtEnumDialog>("actionEnum_Pt"));
         for (const char* button : {"btnNext", "btnLast"})
             QCOMPARE(boxRaisedBy([&] { clickButton(dialog_, button); }),
                      QString("warning: there is no horizontal alignment to walk!"));
