@@ -107,7 +107,8 @@ inline QString boxRaisedBy(const std::function<void()>& action)
     return modal.seen().value(0);
 }
 
-// Types the path into a file dialog's name field; an empty path cancels.
+// Types the path into a file dialog's name field (selectFile() ignores names
+// that do not exist yet); an empty path cancels.
 inline Answer choose(const QString& path)
 {
     return {&QFileDialog::staticMetaObject, [path](QWidget* w) {
