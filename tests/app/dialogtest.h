@@ -84,8 +84,10 @@ inline void retype(QLineEdit* edit, const QString& text)
 {
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Delete);
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; }))
-        return QTest::keyClicks(edit, text);
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; })) {
+        QTest::keyClicks(edit, text);
+        return;
+    }
     QInputMethodEvent typed;
     typed.setCommitString(text);
     QApplication::sendEvent(edit, &typed);
@@ -112,9 +114,11 @@ inline void fillExport(const QWidget* dialog, const QStringList& fields,
     const char* const edits[] = {"startEdit", "endEdit", "intervalEdit", "offsetEdit", "fileEdit"};
     for (int i = 0; i < fields.size(); ++i)
         retype(dialog->findChild<QLineEdit*>(edits[i]), fields[i]);
-    for (const QString& name : ticks)  // at the left: the middle may be past the label
-        if (auto* box = dialog->findChild<QCheckBox*>(name))
-            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    for (const QString& name : ticks) {
+        // The box spans its grid cell: its middle may be beyond the label.
+        auto* box = dialog->findChild<QCheckBox*>(name);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
     chooseWithKeys(dialog->findChild<QComboBox*>("formatBox"), format);
 }
 

@@ -244,6 +244,8 @@ TEST(ToCross, ShapesAndTheirIntersectionPoints)
 {
     RoadSet startsWithLine = RoadBuilder(0, 0, 0, 0).line(10).line(10).build();
     *startsWithLine.GetHorizon(0) = *startsWithLine.GetHorizon(1);
+    RoadSet startOnly;
+    startOnly.InsertHorizonPoint(0, 0, 0);
     const RoadBuilder line = RoadBuilder(0, 0, 0, 0).line(100);
     const std::tuple<const char*, RoadSet, int, double> shapes[] = {
         {"spiral and arc", RoadBuilder(line).spiral(0, 200, 40).arc(200, 50).build(), 3, 200},
@@ -259,7 +261,7 @@ TEST(ToCross, ShapesAndTheirIntersectionPoints)
         {"S-bend", RoadBuilder(line).spiral(0, 200, 30).arc(-200, 30).line(10).build(), 0, 0},
         {"half turn", RoadBuilder(line).arc(50, kPi * 50).line(10).build(), 0, 0},
         {"full turn", RoadBuilder(line).arc(50, 2 * kPi * 50).line(10).build(), 0, 0},
-        {"start point only", RoadBuilder(0, 0, 0, 0).road_, 0, 0}};
+        {"start point only", startOnly, 0, 0}};
     for (auto [what, shape, points, radius] : shapes) {
         shape.InsertCross(pointAt(1, 1));
         ASSERT_TRUE(shape.ToCross_v2() == (points > 0) && shape.NumberOfCross() == points) << what;

@@ -11,8 +11,9 @@
 #include <initializer_list>
 #include <random>
 
-struct RoadBuilder
+class RoadBuilder
 {
+public:
     RoadBuilder(double x, double y, double azimuth, double station)
         : x_(x), y_(y), azimuth_(azimuth), station_(station)
     {
@@ -33,6 +34,7 @@ struct RoadBuilder
         return road_;
     }
 
+private:
     RoadBuilder& add(int type, double r1, double r2, double length)
     {
         RoadEntity e;
